@@ -1,0 +1,31 @@
+# The two set-up commands of the README (`make demo`, `make test`) and the benchmark.
+# Each installs the Debian packages it needs first.
+
+PRESETS := native asan windows fuzz
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps test demo bench clean $(addprefix build-,$(PRESETS))
+
+all: build-native build-windows
+
+deps:
+	scripts/install-deps
+
+build-%: deps
+	cmake --preset $* >/dev/null
+	cmake --build --preset $* -j $(JOBS)
+
+test: build-native build-asan build-windows build-fuzz
+	ctest --preset native -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+	scripts/with-wine ctest --preset windows
+	scripts/run-fuzz
+
+demo: build-native build-windows
+	scripts/demo
+
+bench: build-native
+	scripts/bench
+
+clean:
+	rm -rf build
