@@ -1,0 +1,72 @@
+#include "translation.h"
+
+#include "text_util.h"
+
+namespace lister {
+
+namespace {
+
+struct Translation {
+  const char* english;
+  const char* german;
+};
+
+constexpr Translation kRegions[] = {
+    {"North Africa", "Nordafrika"},   {"Northern Europe", "Nordeuropa"},
+    {"Southern Europe", "Südeuropa"}, {"Asia", "Naher Osten"},
+    {"Desert", "Afrika"},
+};
+
+constexpr Translation kGoods[] = {
+    {"Grain", "Getreide"},        {"Sheep", "Wolle"},        {"Vegetables", "Gemüse"},
+    {"Meat", "Fleisch"},          {"Olives", "Oliven"},      {"Grapes", "Trauben"},
+    {"Wool", "Wolle"},            {"Timber", "Nutzholz"},    {"Clay", "Ton"},
+    {"Iron", "Eisen"},            {"Marble", "Marmor"},      {"Clothing", "Kleidung"},
+    {"Glass", "Glaswaren"},       {"Olive Oil", "Olivenöl"}, {"Pottery", "Töpferwaren"},
+    {"Furniture", "Möbel"},       {"Jewelry", "Schmuck"},    {"Utensils", "Besteck"},
+    {"Wine", "Wein"},             {"Armor", "Rüstungen"},    {"Weapons", "Waffen"},
+    {"Amber", "Bernstein"},       {"Cosmetics", "Kosmetik"}, {"Furs", "Pelze"},
+    {"Incense", "Weihrauch"},     {"Honey", "Honig"},        {"Ivory", "Elfenbein"},
+    {"Perfume", "Parfüm"},        {"Salt", "Salz"},          {"Silk", "Seide"},
+    {"Spices", "Gewürze"},        {"Denarii", "Denarii"},    {"Gold", "Gold"},
+    {"Papyrus", "Papyrus"},       {"Sand", "Sand"},          {"Silphium", "Silphium"},
+};
+
+template <std::size_t N>
+const char* Translate(const Translation (&table)[N], const std::string& english) {
+  for (const Translation& row : table)
+    if (english == row.english) return row.german;
+  return nullptr;
+}
+
+}  // namespace
+
+std::string MapSizeText(const std::string& reportLine) {
+  // The blank after "Map size:" and up to three digits: longer sizes are cut.
+  switch (ParseInt(Trim(Copy(reportLine, 10, 4)))) {
+    case 128: return "kleine Karte";
+    case 256: return "mittlere Karte";
+    case 384: return "grosse Karte";
+    case 512: return "riesige Karte";
+    default: return "unbekannt";
+  }
+}
+
+std::string RegionText(const std::string& reportLine) {
+  const char* german = Translate(kRegions, Trim(Copy(reportLine, 8, 20)));
+  return german ? german : "unbekannt";
+}
+
+std::string GoodsText(const std::string& englishName) {
+  const char* german = Translate(kGoods, englishName);
+  return german ? german : englishName;
+}
+
+std::string GoodsBitmapName(const std::string& englishName) {
+  std::string name;
+  for (char c : englishName)
+    if (c != ' ') name += c;
+  return name;
+}
+
+}  // namespace lister
