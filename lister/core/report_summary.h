@@ -1,0 +1,28 @@
+// The summary facts the loader takes from the analyzer's report: goal kind,
+// map size, region and the number of cities.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "view.h"
+
+namespace lister {
+
+struct ReportSummary {
+  bool openPlay = false;
+  std::string mapSize = "unbekannt";
+  std::string region = "unbekannt";
+  std::string citiesCount = "-*-";
+  int cityCount = 0;
+};
+
+// Reads the report without its file-name line. A line that the report lacks
+// leaves its default. Throws ConversionError when a goals or cities line
+// holds no number after its colon.
+ReportSummary ReadReportSummary(const std::vector<std::string>& reportLines);
+
+// `MapSizeInfo`, `MapLocationInfo`, `MapLocationInfo2` and `CitiesCountInfo`.
+void ShowReportSummary(View& view, const ReportSummary& summary);
+
+}  // namespace lister

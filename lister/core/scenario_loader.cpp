@@ -1,0 +1,175 @@
+#include "scenario_loader.h"
+
+#include "dxt1.h"
+#include "goal_texts.h"
+#include "overview_text.h"
+#include "report_summary.h"
+#include "script_summary.h"
+#include "shipped_scenarios.h"
+#include "text_util.h"
+
+namespace lister {
+
+namespace {
+
+constexpr const char* kFileNameLine = "Information for file: ";
+
+constexpr const char* kSummaryLabels[] = {
+    "MilitaryRequestsInfo", "MilitaryInvasionsInfo", "NatureEventsInfo", "WagePlebejerInfo",
+    "WageEquitesInfo",      "TradeRequestsInfo",     "CitiesCountInfo",  "PopulationInfo",
+    "FavorInfo",            "ProsperityInfo",        "CultureInfo",      "SecurityInfo",
+    "ZielNoteInfo",         "ScnStatusInfo",         "MapLocationInfo",  "MapSizeInfo",
+};
+
+constexpr const char* kGoodsSlots[] = {"SellWare1", "SellWare2", "SellWare3",
+                                       "BuyWare1",  "BuyWare2",  "BuyWare3"};
+
+// Labels of the trade and request pages that a loaded scenario fills; a
+// failed load must not leave an earlier scenario's values in them.
+constexpr const char* kCityLabels[] = {"MapLocationInfo2", "CityType", "TradeRouteType",
+                                       "TradeRouteStatus"};
+constexpr const char* kRequestLabels[] = {"REQWareCount", "REQWareName", "REQTime",
+                                          "REQComply",    "REQRecurs",   "REQReward",
+                                          "REQPenalty",   "REQText"};
+
+void FormFileNames(ScenarioState& state, const std::string& scenarioFile) {
+  state.scenarioFile = scenarioFile;
+  state.scenarioBase = Copy(scenarioFile, 1, CharLength(scenarioFile) - 4);
+  state.pictureFile = state.scenarioBase + "_Color.dds";
+  state.scriptFile = state.scenarioBase + ".cs";
+  state.textFile = state.scenarioBase + ".xml";
+}
+
+bool CheckCompanionFiles(Platform& platform, const ScenarioState& state,
+                         const std::string& scenarioDir) {
+  if (!platform.FileExists(scenarioDir + state.scenarioFile)) {
+    platform.ShowMessage(MessageKind::FileError,
+                         "Es konnte keine Szenariodatei gefunden werden!(" + state.scenarioFile +
+                             "). Das Szenario ist so nicht lauffähig!");
+    return false;
+  }
+  if (!platform.FileExists(scenarioDir + state.pictureFile)) {
+    platform.ShowMessage(MessageKind::FileError,
+                         "Es konnte keine Bilddatei gefunden werden!(" + state.pictureFile +
+                             "). Das Szenario ist so nicht einwandfrei lauffähig!");
+    return false;
+  }
+  if (!platform.FileExists(scenarioDir + state.textFile)) {
+    platform.ShowMessage(MessageKind::FileError,
+                         "Es konnte keine Textdatei gefunden werden!(" + state.textFile +
+                             "). Das Szenario ist so nicht einwandfrei  lauffähig!");
+    return false;
+  }
+  return true;
+}
+
+// The script is optional; the text file only has to be readable here, its
+// texts are looked up through ScenarioTexts.
+bool ReadScriptAndTextFile(Platform& platform, ScenarioState& state,
+                           const std::string& scenarioDir) {
+  std::string error;
+  if (platform.FileExists(scenarioDir + state.scriptFile) &&
+      !platform.ReadTextLines(scenarioDir + state.scriptFile, state.scriptLines, error)) {
+    platform.ShowMessage(MessageKind::SystemError, error);
+    return false;
+  }
+  std::vector<std::string> textLines;
+  if (!platform.ReadTextLines(scenarioDir + state.textFile, textLines, error)) {
+    platform.ShowMessage(MessageKind::SystemError, error);
+    return false;
+  }
+  return true;
+}
+
+// The analyzer gets the bare file name as its one argument and runs in the
+// scenario folder, so a name with blanks needs no copy of the scenario.
+bool RunAnalyzerOnScenario(Platform& platform, ScenarioState& state,
+                           const std::string& scenarioDir) {
+  AnalyzerRun run = platform.RunAnalyzer(scenarioDir + "analyzer.exe", state.scenarioFile);
+  if (!run.started) {
+    platform.ShowMessage(MessageKind::SystemError,
+                         "Das Programm analyzer.exe konnte nicht gestartet werden: " + run.failure);
+    return false;
+  }
+  // The report's first line echoes the file name; dropping it keeps a name
+  // such as "Region Nord.scn" from being read as report content.
+  state.reportLines = std::move(run.output);
+  if (!state.reportLines.empty() && state.reportLines.front().rfind(kFileNameLine, 0) == 0)
+    state.reportLines.erase(state.reportLines.begin());
+  if (!run.errors.empty()) {
+    platform.ShowMessage(MessageKind::FileError,
+                         "Die Szenariodatei ist beschädigt!(" + state.scenarioFile +
+                             "). Der Lesevorgang wird abgebrochen!");
+    return false;
+  }
+  return true;
+}
+
+void ShowSummary(View& view, ScenarioTexts& texts, ScenarioState& state,
+                 const std::string& scenarioDir) {
+  const std::string kind = ScenarioKind(state.scenarioFile);
+  view.SetText("ScnStatusInfo", kind);
+
+  // Labels whose report line is missing show their not-found default, so
+  // nothing of the previous scenario survives a conversion error below.
+  ShowReportSummary(view, ReportSummary());
+  state.cityCount = 0;
+  const ReportSummary report = ReadReportSummary(state.reportLines);
+  ShowReportSummary(view, report);
+  state.cityCount = report.cityCount;
+
+  ShowScriptSummary(view, ScanScript(state.scriptLines));
+
+  texts.Load(scenarioDir + state.textFile);
+  view.SetText("Story", OverviewText(texts.Lookup("OVERVIEW")));
+  ShowGoalTexts(view, texts, report.openPlay, kind);
+}
+
+}  // namespace
+
+bool LoadScenario(View& view, Platform& platform, ScenarioTexts& texts, ScenarioState& state,
+                  const std::string& scenarioDir) {
+  state.reportLines.clear();
+  state.scriptLines.clear();
+  FormFileNames(state, view.ListItem("SCNFilesList", view.SelectedListIndex("SCNFilesList")));
+  view.SetText("SCNName", "Szenario: " + state.scenarioBase);
+
+  if (!CheckCompanionFiles(platform, state, scenarioDir)) return false;
+
+  RgbPicture picture;
+  std::string error;
+  if (!LoadScenarioPicture(platform, scenarioDir + state.pictureFile, picture, error)) {
+    platform.ShowMessage(MessageKind::SystemError, error);
+    return false;
+  }
+  view.ShowPicture("ScnPicture", picture);
+
+  if (!ReadScriptAndTextFile(platform, state, scenarioDir)) return false;
+  if (!RunAnalyzerOnScenario(platform, state, scenarioDir)) return false;
+  ShowSummary(view, texts, state, scenarioDir);
+  return true;
+}
+
+void ClearScenarioView(View& view) {
+  for (const char* label : kSummaryLabels) view.SetText(label, "-*-");
+  view.ClearList("CityList");
+  view.ClearList("REQList");
+  view.SetText("Story", "");
+  view.ClearPicture("ScnPicture");
+  for (const std::string slot : kGoodsSlots) {
+    view.SetText(slot + "Name", "");
+    view.SetText(slot + "Count", "");
+    view.ClearPicture(slot + "Picture");
+  }
+  view.SetText("Anforderungen", "-*-");
+  view.SetText("Invasionen", "-*-");
+
+  for (const char* label : kCityLabels) view.SetText(label, "-*-");
+  for (const char* label : kRequestLabels) view.SetText(label, "");
+  view.ClearPicture("REQWarePicture");
+  view.SetText("ZielInfo", "Szenarioziele");
+  view.SetTextColor("ZielInfo", kBlack);
+  view.RemoveChildren("PGRessourcen");
+}
+
+}  // namespace lister
