@@ -1,0 +1,46 @@
+#include "platform_win32.h"
+
+#include "message_box.h"
+#include "process_runner.h"
+#include "text_file.h"
+#include "wide.h"
+
+namespace lister {
+
+bool Win32Platform::FileExists(const std::string& path) {
+  DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32Platform::ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes,
+                                  std::string& error) {
+  return ReadWholeFile(Widen(path), bytes, error);
+}
+
+bool Win32Platform::ReadTextLines(const std::string& path, std::vector<std::string>& lines,
+                                  std::string& error) {
+  std::vector<std::uint8_t> bytes;
+  if (!ReadWholeFile(Widen(path), bytes, error)) return false;
+  lines = DecodeTextLines(bytes);
+  return true;
+}
+
+AnalyzerRun Win32Platform::RunAnalyzer(const std::string& analyzerPath,
+                                       const std::string& scenarioFile) {
+  ProcessResult process = RunHidden(Widen(analyzerPath), Widen(scenarioFile));
+  AnalyzerRun run;
+  run.started = process.started;
+  run.failure = process.failure;
+  run.output = DecodeTextLines(process.output);
+  run.errors = DecodeTextLines(process.errors);
+  return run;
+}
+
+void Win32Platform::ShowMessage(MessageKind kind, const std::string& text) {
+  if (kind == MessageKind::FileError)
+    ShowMessageBox(mainWindow_, Widen(text), L"Dateifehler");
+  else
+    ShowMessageBox(nullptr, Widen(text), L"Fehler");
+}
+
+}  // namespace lister
