@@ -17,11 +17,14 @@ logging.getLogger("fontTools.ttLib.tables._h_e_a_d").setLevel(logging.ERROR)
 LATO = "/usr/share/fonts/truetype/lato/"
 CHORUS = "/usr/share/texmf/fonts/opentype/public/tex-gyre/texgyrechorus-mediumitalic.otf"
 
-# (output file, source file, family, subfamily, PostScript name)
+# (output file, source file, family, subfamily, PostScript name, origin)
 DERIVED_FONTS = [
-    ("text-regular.ttf", LATO + "Lato-Regular.ttf", "Avery Deluxe", "Regular", "AveryDeluxe-Regular"),
-    ("text-bold.ttf", LATO + "Lato-Bold.ttf", "Avery Deluxe", "Bold", "AveryDeluxe-Bold"),
-    ("display.ttf", CHORUS, "Formal436 BT", "Regular", "Formal436BT-Regular"),
+    ("text-regular.ttf", LATO + "Lato-Regular.ttf", "Avery Deluxe", "Regular", "AveryDeluxe-Regular",
+     "Lato Regular of the Debian package fonts-lato"),
+    ("text-bold.ttf", LATO + "Lato-Bold.ttf", "Avery Deluxe", "Bold", "AveryDeluxe-Bold",
+     "Lato Bold of the Debian package fonts-lato"),
+    ("display.ttf", CHORUS, "Formal436 BT", "Regular", "Formal436BT-Regular",
+     "TeX Gyre Chorus of the Debian package fonts-texgyre"),
 ]
 
 # Basic Latin, Latin-1, Latin Extended-A, typographic punctuation and the euro sign.
@@ -32,7 +35,7 @@ KEPT_CHARACTERS = (
 
 # Name ids that carry the family's name; the typographic and variation names
 # (16 to 18, 21, 22) are dropped, so every platform sees the plain family.
-RENAMED_IDS = (1, 2, 3, 4, 6)
+RENAMED_IDS = (1, 2, 3, 4, 6, 10)
 DROPPED_IDS = (16, 17, 18, 21, 22)
 PLATFORMS = ((3, 1, 0x409), (1, 0, 0))
 
@@ -94,33 +97,35 @@ def MarkUpright(font):
     font["head"].macStyle &= ~0x0002
 
 
-def Rename(font, family, subfamily, postscript_name):
+def Rename(font, family, subfamily, postscript_name, origin):
     name = font["name"]
     full_name = family if subfamily == "Regular" else family + " " + subfamily
     texts = {1: family, 2: subfamily, 3: postscript_name + "; derived for Z7 Uzeror 3",
-             4: full_name, 6: postscript_name}
+             4: full_name, 6: postscript_name,
+             10: "Modified version of " + origin + ": renamed, cut to Latin characters,"
+                 " TrueType outlines."}
     name.names = [r for r in name.names if r.nameID not in RENAMED_IDS + DROPPED_IDS]
     for name_id in RENAMED_IDS:
         for platform, encoding, language in PLATFORMS:
             name.setName(texts[name_id], name_id, platform, encoding, language)
 
 
-def DeriveFont(source, family, subfamily, postscript_name, target):
+def DeriveFont(source, family, subfamily, postscript_name, origin, target):
     font = TTFont(source)
     KeepGermanCharacters(font)
     if "CFF " in font:
         ConvertToQuadraticOutlines(font)
     if subfamily == "Regular":
         MarkUpright(font)
-    Rename(font, family, subfamily, postscript_name)
+    Rename(font, family, subfamily, postscript_name, origin)
     font.save(target)
 
 
 def DeriveFonts(out_dir):
     """Writes every derived font into out_dir; returns their paths by file name."""
     written = {}
-    for file_name, source, family, subfamily, postscript_name in DERIVED_FONTS:
+    for file_name, source, family, subfamily, postscript_name, origin in DERIVED_FONTS:
         target = out_dir / file_name
-        DeriveFont(source, family, subfamily, postscript_name, target)
+        DeriveFont(source, family, subfamily, postscript_name, origin, target)
         written[file_name] = target
     return written
