@@ -1,0 +1,212 @@
+#include "main_window.h"
+
+#include <commctrl.h>
+
+#include "app_title.h"
+#include "component_name.h"
+#include "error_report.h"
+#include "game_install.h"
+#include "label_control.h"
+#include "layout.h"
+#include "message_box.h"
+#include "pages.h"
+#include "scenario_folder.h"
+#include "scenario_loader.h"
+#include "system_error.h"
+#include "wide.h"
+#include "window_builder.h"
+
+namespace lister {
+namespace {
+
+constexpr wchar_t kMainClass[] = L"TMain";
+// A fixed frame with the system menu and the close box only.
+constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
+
+constexpr wchar_t kNoGameMessage[] =
+    L"Es konnte kein gültiger Registryeintrag des Spiels <Valdorum> gefunden werden!";
+constexpr char kNoScenarioHint[] = "Keine Szenarien gefunden";
+
+}  // namespace
+
+void MainWindow::RegisterWindowClass(HINSTANCE instance) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                    GetSystemMetrics(SM_CXICON),
+                                                    GetSystemMetrics(SM_CYICON), 0));
+  windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                      GetSystemMetrics(SM_CXSMICON),
+                                                      GetSystemMetrics(SM_CYSMICON), 0));
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  windowClass.lpszClassName = kMainClass;
+  RegisterClassExW(&windowClass);
+}
+
+bool MainWindow::Create(HINSTANCE instance) {
+  SIZE size = WindowSizeForClient(kMainLayout, kMainStyle, kMainExStyle);
+  HWND window = CreateWindowExW(kMainExStyle, kMainClass, L"", kMainStyle, CW_USEDEFAULT,
+                                CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, this);
+  return window != nullptr;
+}
+
+void MainWindow::Show(int showCommand) {
+  RECT frame;
+  GetWindowRect(window_, &frame);
+  RECT work;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  int width = frame.right - frame.left;
+  int height = frame.bottom - frame.top;
+  SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
+               work.top + (work.bottom - work.top - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(window_, showCommand);
+  UpdateWindow(window_);
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      return OnCreate() ? 0 : -1;
+    case WM_COMMAND:
+      OnCommand(wParam, lParam);
+      return 0;
+    case WM_NOTIFY:
+      OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+bool MainWindow::OnCreate() {
+  SetComponentName(window_, L"TMain");
+  SetDefaultLabelTextColor(window_, RGB(0, 0, 0));
+  platform_.SetMainWindow(window_);
+  bool gameFound = true;
+  RunHandler(window_, [&] {
+    BuildWindowLayout(window_, kMainLayout, controls_);
+    view_ = std::make_unique<Win32View>(controls_, fonts_.Get(kTextFontFamily, 11));
+    gameFound = FormCreate();
+  });
+  return gameFound;
+}
+
+bool MainWindow::FormCreate() {
+  std::wstring gamePath = ReadInstallLocation();
+  if (gamePath.empty()) {
+    ShowMessageBox(nullptr, kNoGameMessage, L"Systemfehler");
+    return false;
+  }
+  scenarioDir_ = Narrow(gamePath + L"\\Data\\Scenarios\\");
+  PrepareScenarioFolder();
+  RegisterPrivateFonts();
+  SelectFirstEntries();
+  SetWindowFonts();
+  LoadSelectedScenario();
+  return true;
+}
+
+void MainWindow::PrepareScenarioFolder() {
+  std::wstring folder = Widen(scenarioDir_);
+  ClearFileAttributes(folder);
+  ExtractAnalyzer(folder + L"analyzer.exe");
+  // The hidden file list Dummy stands for the working directory: the analyzer
+  // and the text files are opened by bare name relative to it.
+  if (!SetCurrentDirectoryW(folder.c_str())) {
+    throw SystemFailure(folder + L" kann nicht geöffnet werden", GetLastError());
+  }
+  for (const std::wstring& name : ListScenarioFiles(folder)) {
+    view_->AddListItem("SCNFilesList", Narrow(name));
+  }
+}
+
+void MainWindow::SelectFirstEntries() {
+  for (const char* pageControl : {"PG1", "PGHandel"}) {
+    HWND tabs = controls_.Find(pageControl);
+    TabCtrl_SetCurSel(tabs, 0);
+    ShowSelectedSheet(tabs);
+  }
+  view_->SelectListItem("SCNFilesList", 0);
+}
+
+void MainWindow::SetWindowFonts() {
+  HFONT windowFont = fonts_.Get(kTextFontFamily, 11);
+  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont), FALSE);
+  for (size_t i = 0; i < kMainLayout.controlCount; ++i) {
+    SendMessageW(controls_.Find(kMainLayout.controls[i].name), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(windowFont), TRUE);
+  }
+  for (const FontSize& size : kMainFontSizes) {
+    SendMessageW(controls_.Find(size.control), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(fonts_.Get(kTextFontFamily, size.points)), TRUE);
+  }
+}
+
+// The first load at start-up and every click on the scenario list: the
+// selected scenario is loaded, then the pages are filled or the window cleared.
+void MainWindow::LoadSelectedScenario() {
+  if (view_->SelectedListIndex("SCNFilesList") < 0) {
+    ClearScenarioView(*view_);
+    view_->SetText("SCNName", kNoScenarioHint);
+    return;
+  }
+  if (LoadScenario(*view_, platform_, texts_, scenario_, scenarioDir_)) {
+    RefreshPages(*view_, scenario_, texts_, pages_);
+  } else {
+    ClearScenarioView(*view_);
+  }
+}
+
+void MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
+  HWND control = reinterpret_cast<HWND>(lParam);
+  WORD code = HIWORD(wParam);
+  if (control == nullptr) return;
+  RunHandler(window_, [&] {
+    if (code == LBN_SELCHANGE) {
+      if (control == controls_.Find("SCNFilesList")) SCNFilesListClick();
+      else if (control == controls_.Find("CityList")) CityListClick();
+      else if (control == controls_.Find("REQList")) REQListClick();
+    } else if (code == BN_CLICKED) {
+      if (control == controls_.Find("Beenden")) BeendenClick();
+      else if (control == controls_.Find("OpenAbout")) OpenAboutClick();
+    }
+  });
+}
+
+void MainWindow::OnNotify(const NMHDR& header) {
+  if (header.code == TCN_SELCHANGE) ShowSelectedSheet(header.hwndFrom);
+}
+
+void MainWindow::SCNFilesListClick() { LoadSelectedScenario(); }
+
+void MainWindow::CityListClick() { RefreshCityPages(*view_, scenario_, texts_, pages_); }
+
+void MainWindow::REQListClick() { ShowRequest(*view_, scenario_, texts_, pages_); }
+
+void MainWindow::BeendenClick() { SendMessageW(window_, WM_CLOSE, 0, 0); }
+
+void MainWindow::OpenAboutClick() {
+  if (aboutBox_ == nullptr) return;
+  ShowWindow(aboutBox_, SW_SHOW);
+  SetForegroundWindow(aboutBox_);
+}
+
+}  // namespace lister

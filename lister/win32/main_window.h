@@ -1,0 +1,64 @@
+// TMain, the lister's only working window: the scenario list on the left and
+// the tabbed pages on the right. It holds the process-wide scenario state.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "control_registry.h"
+#include "fonts.h"
+#include "msxml_texts.h"
+#include "platform_win32.h"
+#include "state.h"
+#include "win32_view.h"
+
+namespace lister {
+
+class MainWindow {
+ public:
+  static void RegisterWindowClass(HINSTANCE instance);
+
+  // Creates the window; its creation runs FormCreate. False when the program
+  // must end at once because no game installation was found.
+  bool Create(HINSTANCE instance);
+  HWND Handle() const { return window_; }
+  void SetAboutBox(HWND aboutBox) { aboutBox_ = aboutBox; }
+  // Centres the window on the screen and shows it.
+  void Show(int showCommand);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  bool OnCreate();
+  void OnCommand(WPARAM wParam, LPARAM lParam);
+  void OnNotify(const NMHDR& header);
+
+  // The start-up sequence; false when the game was not found.
+  bool FormCreate();
+  void PrepareScenarioFolder();
+  void SelectFirstEntries();
+  void SetWindowFonts();
+  void LoadSelectedScenario();
+
+  void SCNFilesListClick();
+  void CityListClick();
+  void REQListClick();
+  void BeendenClick();
+  void OpenAboutClick();
+
+  HWND window_ = nullptr;
+  HWND aboutBox_ = nullptr;
+  ControlRegistry controls_;
+  FontCache fonts_;
+  std::unique_ptr<Win32View> view_;
+  Win32Platform platform_;
+  MsxmlScenarioTexts texts_;
+  ScenarioState scenario_;
+  PageState pages_;
+  std::string scenarioDir_;  // UTF-8, ends in a backslash
+};
+
+}  // namespace lister

@@ -1,0 +1,21 @@
+// Preparing the game's scenario folder at start-up and listing its scenarios.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lister {
+
+// Sets every file of the folder (folder ends in a backslash) to normal
+// attributes, clearing read-only, hidden and system marks; failures are ignored.
+void ClearFileAttributes(const std::wstring& folder);
+
+// Writes the analyzer that the program carries (resource "ANA") to path,
+// replacing any earlier file, byte for byte. Throws when that fails.
+void ExtractAnalyzer(const std::wstring& path);
+
+// The bare names of the folder's ".scn" files in the file system's order,
+// without directories and without the files the list leaves out.
+std::vector<std::wstring> ListScenarioFiles(const std::wstring& folder);
+
+}  // namespace lister

@@ -1,0 +1,179 @@
+#include "window_builder.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <stdexcept>
+
+#include "component_name.h"
+#include "dpi.h"
+#include "label_control.h"
+#include "picture_control.h"
+#include "resource_pictures.h"
+#include "shape_control.h"
+#include "sheet_window.h"
+#include "wide.h"
+
+namespace lister {
+namespace {
+
+// Control ids of the sheets of a page control: the tab index above this base.
+constexpr int kSheetIdBase = 1000;
+constexpr int kFirstControlId = 100;
+
+DWORD LabelWindowStyle(unsigned flags) {
+  DWORD style = 0;
+  if (flags & kCentred) style |= kLabelCentred;
+  if (flags & kTopAligned) style |= kLabelTop;
+  if (flags & kWrapWords) style |= kLabelWrap;
+  if (flags & kShadowBackground) style |= kLabelShadowBackground;
+  return style;
+}
+
+HWND CreateChild(HWND parent, const wchar_t* windowClass, const wchar_t* text, DWORD style,
+                 DWORD exStyle, const RECT& box, int id) {
+  HWND child = CreateWindowExW(exStyle, windowClass, text, WS_CHILD | style, box.left, box.top,
+                               box.right - box.left, box.bottom - box.top, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               GetModuleHandleW(nullptr), nullptr);
+  if (child == nullptr) throw std::runtime_error("Ein Steuerelement konnte nicht erzeugt werden");
+  return child;
+}
+
+// A new tab of the page control, whose sheet fills the tabs' display area.
+HWND CreateSheet(HWND pageControl, const ControlSpec& spec) {
+  int index = TabCtrl_GetItemCount(pageControl);
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = const_cast<wchar_t*>(spec.text);
+  TabCtrl_InsertItem(pageControl, index, &item);
+  RECT area;
+  GetClientRect(pageControl, &area);
+  TabCtrl_AdjustRect(pageControl, FALSE, &area);
+  DWORD visible = index == 0 ? WS_VISIBLE : 0;
+  return CreateChild(pageControl, kSheetClass, L"", visible | WS_CLIPCHILDREN,
+                     WS_EX_CONTROLPARENT, area, kSheetIdBase + index);
+}
+
+HWND CreateRichText(HWND parent, const ControlSpec& spec, const RECT& box, int id) {
+  DWORD style = WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL;
+  if (spec.flags & kVerticalScrollBar) style |= WS_VSCROLL;
+  if (spec.flags & kReadOnly) style |= ES_READONLY;
+  DWORD exStyle = (spec.flags & kNoBorder) ? 0 : WS_EX_CLIENTEDGE;
+  HWND pane = CreateChild(parent, MSFTEDIT_CLASS, L"", style, exStyle, box, id);
+  SendMessageW(pane, EM_EXLIMITTEXT, 0, 16 * 1024 * 1024);
+  if (spec.flags & kButtonFaceBackground) {
+    SendMessageW(pane, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
+  }
+  if (spec.text != nullptr) SetWindowTextW(pane, spec.text);
+  return pane;
+}
+
+HWND CreateListBox(HWND parent, const ControlSpec& spec, const RECT& box, int id) {
+  DWORD style = WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+  if (!(spec.flags & kHidden)) style |= WS_VISIBLE;
+  HWND list = CreateChild(parent, L"LISTBOX", L"", style, WS_EX_CLIENTEDGE, box, id);
+  if (spec.text != nullptr && spec.kind == ControlKind::ListBox) {
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(spec.text));
+  }
+  return list;
+}
+
+const TabSize* FindTabSize(const WindowLayout& layout, const char* name) {
+  for (size_t i = 0; i < layout.tabSizeCount; ++i) {
+    if (std::string(layout.tabSizes[i].pageControl) == name) return &layout.tabSizes[i];
+  }
+  return nullptr;
+}
+
+void ApplyFocusOrder(const WindowLayout& layout, const ControlRegistry& controls) {
+  HWND previous = HWND_TOP;
+  for (size_t i = 0; i < layout.focusCount; ++i) {
+    HWND control = controls.Find(layout.focusOrder[i]);
+    SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    previous = control;
+  }
+}
+
+}  // namespace
+
+void RegisterControlClasses(HINSTANCE instance) {
+  INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&commonControls);
+  LoadLibraryW(L"Msftedit.dll");
+  RegisterLabelClass(instance);
+  RegisterPictureClass(instance);
+  RegisterShapeClass(instance);
+  RegisterSheetClass(instance);
+}
+
+HWND CreateLayoutControl(HWND parent, const ControlSpec& spec, int id) {
+  RECT box = ScaleRect(spec.rect);
+  const wchar_t* text = spec.text != nullptr ? spec.text : L"";
+  switch (spec.kind) {
+    case ControlKind::Label:
+      return CreateChild(parent, kLabelClass, text, WS_VISIBLE | LabelWindowStyle(spec.flags), 0, box, id);
+    case ControlKind::ListBox:
+    case ControlKind::FileList:
+      return CreateListBox(parent, spec, box, id);
+    case ControlKind::Button:
+      return CreateChild(parent, L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, box,
+                         id);
+    case ControlKind::PageControl:
+      return CreateChild(parent, WC_TABCONTROLW, L"",
+                         WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
+                             TCS_FIXEDWIDTH,
+                         WS_EX_CONTROLPARENT, box, id);
+    case ControlKind::Sheet:
+      return CreateSheet(parent, spec);
+    case ControlKind::Panel:
+      return CreateChild(parent, kSheetClass, L"", WS_VISIBLE | WS_CLIPCHILDREN,
+                         WS_EX_CONTROLPARENT, box, id);
+    case ControlKind::Picture: {
+      HWND picture = CreateChild(parent, kPictureClass, L"", WS_VISIBLE, 0, box, id);
+      if (spec.text != nullptr) SetPictureBitmap(picture, LoadResourcePicture(spec.text));
+      return picture;
+    }
+    case ControlKind::Shape:
+      return CreateChild(parent, kShapeClass, L"", WS_VISIBLE, 0, box, id);
+    case ControlKind::RichText:
+      return CreateRichText(parent, spec, box, id);
+  }
+  throw std::logic_error("unknown control kind");
+}
+
+void BuildWindowLayout(HWND window, const WindowLayout& layout, ControlRegistry& controls) {
+  for (size_t i = 0; i < layout.controlCount; ++i) {
+    const ControlSpec& spec = layout.controls[i];
+    HWND parent = spec.parent != nullptr ? controls.Find(spec.parent) : window;
+    HWND control = CreateLayoutControl(parent, spec, kFirstControlId + static_cast<int>(i));
+    if (spec.kind == ControlKind::PageControl) {
+      if (const TabSize* size = FindTabSize(layout, spec.name)) {
+        SendMessageW(control, TCM_SETITEMSIZE, 0,
+                     MAKELPARAM(ScaleToDpi(size->width), ScaleToDpi(size->height)));
+      }
+    }
+    SetComponentName(control, Widen(spec.name));
+    controls.Add(spec.name, control);
+  }
+  ApplyFocusOrder(layout, controls);
+}
+
+SIZE WindowSizeForClient(const WindowLayout& layout, DWORD style, DWORD exStyle) {
+  RECT frame{0, 0, ScaleToDpi(layout.clientWidth), ScaleToDpi(layout.clientHeight)};
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void ShowSelectedSheet(HWND pageControl) {
+  int selected = TabCtrl_GetCurSel(pageControl);
+  for (HWND sheet = GetWindow(pageControl, GW_CHILD); sheet != nullptr;
+       sheet = GetWindow(sheet, GW_HWNDNEXT)) {
+    int id = GetDlgCtrlID(sheet);
+    if (id < kSheetIdBase) continue;  // the tabs' own scroll arrows
+    bool isSelected = id == kSheetIdBase + selected;
+    ShowWindow(sheet, isSelected ? SW_SHOW : SW_HIDE);
+  }
+}
+
+}  // namespace lister
