@@ -207,6 +207,7 @@ void MainWindow::OpenAboutClick() {
   if (aboutBox_ == nullptr) return;
   ShowWindow(aboutBox_, SW_SHOW);
   SetForegroundWindow(aboutBox_);
+  UpdateWindow(aboutBox_);
 }
 
 }  // namespace lister

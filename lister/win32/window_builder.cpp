@@ -174,6 +174,8 @@ void ShowSelectedSheet(HWND pageControl) {
     bool isSelected = id == kSheetIdBase + selected;
     ShowWindow(sheet, isSelected ? SW_SHOW : SW_HIDE);
   }
+  // Paint now, so the new page is on screen when the switch has been handled.
+  UpdateWindow(pageControl);
 }
 
 }  // namespace lister
