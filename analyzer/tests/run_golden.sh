@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# run_golden.sh MODE ANALYZER: runs the analyzer on every case of golden/cases.tsv
+# and compares standard output, standard error and the exit status with the
+# golden files. MODE is "native", "wine" (analyzer.exe through scripts/wine-run;
+# every line must end in CR LF there) or "update" (rewrites the golden files
+# from a native run, for review).
+#
+# A case is one line: name, exit status, working folder (from the repository
+# root; @WORK@ is a scratch folder with files whose names hold pattern
+# characters), then the arguments, all separated by tabs. In the golden files
+# @PROGRAM@ stands for the program name as the analyzer sees it.
+set -uo pipefail
+mode="$1"
+analyzer="$(realpath "$2")"
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$here/../.." && pwd)"
+golden="$here/golden"
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+scenarios="$root/samples/Data/Scenarios"
+cp "$scenarios/Legatus.scn" "$work/x[1].scn"
+cp "$scenarios/Nova Roma.scn" "$work/x1.scn"
+
+run=("$analyzer")
+program="$analyzer"
+crlf=0
+if [ "$mode" = wine ]; then
+  run=("$root/scripts/wine-run" "$analyzer")
+  program="Z:${analyzer//\//\\}"
+  crlf=1
+fi
+
+# The golden text as this build must print it.
+expect() {
+  PROGRAM="$program" CRLF="$crlf" perl -pe 's/\@PROGRAM\@/$ENV{PROGRAM}/g; s/\n/\r\n/ if $ENV{CRLF}' "$1"
+}
+
+failures=0
+count=0
+while IFS=$'\t' read -r -a fields; do
+  [ ${#fields[@]} -ge 3 ] || continue
+  name="${fields[0]}"
+  status="${fields[1]}"
+  dir="${fields[2]//@WORK@/$work}"
+  [ "${dir:0:1}" = / ] || dir="$root/$dir"
+  args=("${fields[@]:3}")
+  count=$((count + 1))
+  (cd "$dir" && "${run[@]}" "${args[@]}") >"$work/out" 2>"$work/err"
+  actual=$?
+  if [ "$mode" = update ]; then
+    PROGRAM="$program" perl -pe 's/\Q$ENV{PROGRAM}\E/\@PROGRAM\@/g' "$work/out" >"$golden/$name.out"
+    PROGRAM="$program" perl -pe 's/\Q$ENV{PROGRAM}\E/\@PROGRAM\@/g' "$work/err" >"$golden/$name.err"
+    [ "$actual" = "$status" ] || echo "note: $name exits with $actual, cases.tsv says $status"
+    continue
+  fi
+  problems=()
+  [ "$actual" = "$status" ] || problems+=("exit status $actual, expected $status")
+  cmp -s <(expect "$golden/$name.out") "$work/out" || problems+=("standard output differs")
+  cmp -s <(expect "$golden/$name.err") "$work/err" || problems+=("standard error differs")
+  if [ ${#problems[@]} -gt 0 ]; then
+    failures=$((failures + 1))
+    echo "FAIL $name: ${problems[*]}"
+    diff <(expect "$golden/$name.out") "$work/out" | head -20
+    diff <(expect "$golden/$name.err") "$work/err" | head -5
+  fi
+done <"$golden/cases.tsv"
+
+echo "$count cases, $failures failed"
+[ "$count" -gt 0 ] && [ "$failures" -eq 0 ]
