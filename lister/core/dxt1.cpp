@@ -1,6 +1,5 @@
 #include "dxt1.h"
 
-#include <cmath>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -24,12 +23,33 @@ std::uint16_t ReadU16(const std::uint8_t* p) {
   return static_cast<std::uint16_t>(p[0] | p[1] << 8);
 }
 
-// value * 255 / divisor, to the nearest integer with ties to even (the
-// default rounding of nearbyint). The quotient of two small integers is
-// exact wherever it is a tie, so no tie is lost to rounding error.
-std::uint8_t Scale(int value, int divisor) {
-  return static_cast<std::uint8_t>(std::nearbyint(value * 255.0 / divisor));
+// value * 255 / Divisor to the nearest integer, ties to even, in exact
+// integer arithmetic: half up first, then a tie that landed on an odd
+// number goes back down.
+constexpr std::uint8_t Scale(int value, int divisor) {
+  const int twiceScaled = 2 * value * 255 + divisor;
+  int nearest = twiceScaled / (2 * divisor);
+  if (twiceScaled % (2 * divisor) == 0 && nearest % 2 == 1) --nearest;
+  return static_cast<std::uint8_t>(nearest);
 }
+
+// Scale for every value a palette channel can take, computed when compiled:
+// a look-up per channel is much cheaper than the division per block.
+template <int Divisor>
+struct ScaleTable {
+  constexpr ScaleTable() : values() {
+    for (int v = 0; v <= Divisor; ++v) values[v] = Scale(v, Divisor);
+  }
+  constexpr std::uint8_t operator()(int value) const { return values[value]; }
+  std::uint8_t values[Divisor + 1];
+};
+
+constexpr ScaleTable<31> kExpand5;
+constexpr ScaleTable<63> kExpand6;
+constexpr ScaleTable<93> kThirds5;
+constexpr ScaleTable<189> kThirds6;
+constexpr ScaleTable<62> kHalves5;
+constexpr ScaleTable<126> kHalves6;
 
 struct Channels {
   int red, green, blue;
@@ -46,18 +66,30 @@ std::string Printable(const std::uint8_t* code) {
   return text;
 }
 
+std::uint32_t Packed(Rgb colour) {
+  return static_cast<std::uint32_t>(colour.red) | static_cast<std::uint32_t>(colour.green) << 8 |
+         static_cast<std::uint32_t>(colour.blue) << 16;
+}
+
+// Four pixels of 3 bytes each go out as one 64-bit and one 32-bit store,
+// red first in memory on the little-endian machines the lister runs on.
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "pixel stores assume little-endian");
+void WriteRow(std::uint8_t* out, std::uint64_t a, std::uint64_t b, std::uint64_t c,
+              std::uint32_t d) {
+  const std::uint64_t first = a | b << 24 | c << 48;
+  const std::uint32_t rest = static_cast<std::uint32_t>(c >> 16) | d << 8;
+  std::memcpy(out, &first, sizeof first);
+  std::memcpy(out + sizeof first, &rest, sizeof rest);
+}
+
 void DecodeBlock(const std::uint8_t* block, std::uint8_t* topLeft, std::size_t rowBytes) {
   const std::array<Rgb, 4> palette = Dxt1Palette(ReadU16(block), ReadU16(block + 2));
+  const std::uint32_t packed[4] = {Packed(palette[0]), Packed(palette[1]), Packed(palette[2]),
+                                   Packed(palette[3])};
   std::uint32_t indices = ReadU32(block + 4);
-  for (int row = 0; row < 4; ++row) {
-    std::uint8_t* pixel = topLeft + row * rowBytes;
-    for (int i = 0; i < 4; ++i, indices >>= 2, pixel += 3) {
-      const Rgb& colour = palette[indices & 3];
-      pixel[0] = colour.red;
-      pixel[1] = colour.green;
-      pixel[2] = colour.blue;
-    }
-  }
+  for (int row = 0; row < 4; ++row, indices >>= 8)
+    WriteRow(topLeft + row * rowBytes, packed[indices & 3], packed[indices >> 2 & 3],
+             packed[indices >> 4 & 3], packed[indices >> 6 & 3]);
 }
 
 }  // namespace
@@ -66,16 +98,16 @@ std::array<Rgb, 4> Dxt1Palette(std::uint16_t colour0, std::uint16_t colour1) {
   const Channels c0 = Split(colour0);
   const Channels c1 = Split(colour1);
   std::array<Rgb, 4> palette;
-  palette[0] = {Scale(c0.red, 31), Scale(c0.green, 63), Scale(c0.blue, 31)};
-  palette[1] = {Scale(c1.red, 31), Scale(c1.green, 63), Scale(c1.blue, 31)};
+  palette[0] = {kExpand5(c0.red), kExpand6(c0.green), kExpand5(c0.blue)};
+  palette[1] = {kExpand5(c1.red), kExpand6(c1.green), kExpand5(c1.blue)};
   if (colour0 > colour1) {
-    palette[2] = {Scale(2 * c0.red + c1.red, 93), Scale(2 * c0.green + c1.green, 189),
-                  Scale(2 * c0.blue + c1.blue, 93)};
-    palette[3] = {Scale(c0.red + 2 * c1.red, 93), Scale(c0.green + 2 * c1.green, 189),
-                  Scale(c0.blue + 2 * c1.blue, 93)};
+    palette[2] = {kThirds5(2 * c0.red + c1.red), kThirds6(2 * c0.green + c1.green),
+                  kThirds5(2 * c0.blue + c1.blue)};
+    palette[3] = {kThirds5(c0.red + 2 * c1.red), kThirds6(c0.green + 2 * c1.green),
+                  kThirds5(c0.blue + 2 * c1.blue)};
   } else {
-    palette[2] = {Scale(c0.red + c1.red, 62), Scale(c0.green + c1.green, 126),
-                  Scale(c0.blue + c1.blue, 62)};
+    palette[2] = {kHalves5(c0.red + c1.red), kHalves6(c0.green + c1.green),
+                  kHalves5(c0.blue + c1.blue)};
     palette[3] = {255, 0, 255};
   }
   return palette;
