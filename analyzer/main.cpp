@@ -8,7 +8,9 @@
 #ifdef _WIN32
 // The lister passes exactly one file name, which may hold "[", "*" or "?":
 // the C runtime must not expand it as a pattern.
-extern "C" int _dowildcard = 0;
+extern "C" {
+int _dowildcard = 0;
+}
 #endif
 
 namespace {
