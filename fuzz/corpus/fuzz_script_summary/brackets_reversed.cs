@@ -1,0 +1,1 @@
+mInvasions = new InvasionSetup]7[;
