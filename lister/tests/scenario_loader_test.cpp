@@ -262,6 +262,17 @@ TEST_F(LoadScenarioTest, ReportLinesAScenarioLacksShowNoStaleValues) {
   EXPECT_EQ(view.GetText("CultureInfo"), "-*-");
 }
 
+TEST_F(LoadScenarioTest, ReportWordsInTheFileNameChangeNothing) {
+  AddScenario("Open play Map size 512");
+  platform.analyzerRun.output = {"Information for file: Open play Map size 512.scn", "",
+                                 "Number of goals: 2"};
+  Select("Open play Map size 512.scn");
+  ASSERT_TRUE(Load());
+  EXPECT_EQ(view.GetText("ZielInfo"), "Spielziele");
+  EXPECT_EQ(view.GetText("MapSizeInfo"), "unbekannt");
+  EXPECT_EQ(state.reportLines.size(), 2u);
+}
+
 TEST_F(LoadScenarioTest, ReportWithoutNumberEndsTheLoadWithAConversionError) {
   platform.analyzerRun.output = {"Number of cities: many"};
   EXPECT_THROW(Load(), ConversionError);
