@@ -89,12 +89,5 @@ TEST(ScenarioText, FirstMatchingStringInDocumentOrder) {
   EXPECT_EQ(texts.Lookup("x' or '1'='1"), "");
 }
 
-TEST(ScenarioText, MalformedDocumentGivesEmptyTexts) {
-  XmlTexts texts;
-  ASSERT_TRUE(texts.LoadText("<Texts><String id='FAVOR'>alt</String></Texts>"));
-  EXPECT_FALSE(texts.LoadText("<Texts><String id='FAVOR'>neu</Texts>"));
-  EXPECT_EQ(texts.Lookup("FAVOR"), "");
-}
-
 }  // namespace
 }  // namespace lister
