@@ -10,6 +10,20 @@ namespace {
 
 const uint32_t kUnusedValue = 0x2A17u;
 
+// Text for the bulk of large payloads: varied like real descriptions, so it
+// does not compress to nothing.
+std::string PaddingText(size_t length, size_t seed)
+{
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz     ,.AEIOU";
+    std::string text(length, ' ');
+    uint32_t state = uint32_t(seed * 2654435761u + 1);
+    for (char& c : text) {
+        state = state * 1103515245u + 12345u;
+        c = kLetters[(state >> 16) % (sizeof kLetters - 1)];
+    }
+    return text;
+}
+
 void PutUnusedU32(Bytes* out)
 {
     PutU32(out, kUnusedValue + uint32_t(out->size()));
@@ -54,7 +68,7 @@ void PutCity(Bytes* out, const City& city, size_t padding)
     PutU8(out, city.open ? 1 : 0);
     PutFiller(out, 2);
     PutString(out, city.name, StringWidth::kWide);
-    PutString(out, std::string(padding, 'c'));
+    PutString(out, PaddingText(padding, out->size()));
     PutFiller(out, 5);
     PutUnusedU32(out);
     if (city.type == 2) {
@@ -100,7 +114,7 @@ void PutInvasion(Bytes* out, const Invasion& invasion, size_t padding)
     PutU32(out, invasion.buyOff);
     PutU32(out, invasion.weeks);
     PutFiller(out, 44);
-    PutString(out, std::string(padding, 'i'));
+    PutString(out, PaddingText(padding, out->size()));
     PutFiller(out, 29);
 }
 
@@ -113,7 +127,7 @@ void PutDemand(Bytes* out, const Demand& demand, size_t padding)
     PutU32(out, demand.recurrence);
     PutString(out, "from Rome");
     PutString(out, "message", StringWidth::kWide);
-    PutString(out, std::string(padding, 'd'));
+    PutString(out, PaddingText(padding, out->size()));
     PutUnusedU32(out);
     PutU32(out, demand.favorReward);
     PutU32(out, demand.favorPenalty);
