@@ -74,6 +74,7 @@ std::uint32_t Packed(Rgb colour) {
 // Four pixels of 3 bytes each go out as one 64-bit and one 32-bit store,
 // red first in memory on the little-endian machines the lister runs on.
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "pixel stores assume little-endian");
+
 void WriteRow(std::uint8_t* out, std::uint64_t a, std::uint64_t b, std::uint64_t c,
               std::uint32_t d) {
   const std::uint64_t first = a | b << 24 | c << 48;
