@@ -183,6 +183,8 @@ const char* FindName(const NameEntry (&table)[Count], uint32_t id)
 
 }  // namespace
 
+const char kUnknownName[] = "(unknown)";
+
 const NameEntry* GoodsNames = kGoodsNames;
 const int GoodsNameCount = sizeof kGoodsNames / sizeof kGoodsNames[0];
 const NameEntry* RegionNames = kRegionNames;

@@ -15,6 +15,9 @@ extern const int RegionNameCount;
 extern const NameEntry* BuildingNames;
 extern const int BuildingNameCount;
 
+// What the report prints for an id or index that has no name.
+extern const char kUnknownName[];
+
 // Each returns the name of the id, or null when the table has no such id.
 const char* FindGoodName(uint32_t id);
 const char* FindRegionName(uint32_t id);

@@ -24,6 +24,3 @@ bool Resynchronise(PayloadReader* reader);
 void PrintDisabledBuildings(PayloadReader* reader);
 void PrintStartDate(PayloadReader* reader);
 void PrintOrdersAndRequests(PayloadReader* reader);
-
-// The name printed for an id or index that has none.
-extern const char kUnknownName[];

@@ -16,8 +16,6 @@ const uint32_t kMonthCount = sizeof kMonthNames / sizeof kMonthNames[0];
 
 }  // namespace
 
-const char kUnknownName[] = "(unknown)";
-
 void HandleMapSizeChunk(const unsigned char* payload, int32_t length)
 {
     PayloadReader reader = MakePayloadReader(payload, length);
