@@ -5,6 +5,7 @@ includes them and the manifest by absolute path."""
 import hashlib
 import pathlib
 import sys
+import xml.etree.ElementTree
 
 from derive_fonts import DeriveFonts
 from draw_goods import DrawGoods
@@ -41,6 +42,8 @@ def WriteRc(out_dir, fonts, goods, pictures):
 
 
 def main():
+    # Windows refuses to start a program whose manifest is not well-formed XML.
+    xml.etree.ElementTree.parse(MANIFEST)
     out_dir = pathlib.Path(sys.argv[1]).resolve()
     out_dir.mkdir(parents=True, exist_ok=True)
     fonts = DeriveFonts(out_dir)

@@ -143,9 +143,6 @@ void CheckManifest() {
       Fail(L"manifest lacks " + std::wstring(needed, needed + std::string(needed).size()));
     }
   }
-  // The loader reads the manifest at start: without the declaration the system would
-  // stretch the window's bitmap instead of letting it scale its own layout.
-  if (!IsProcessDPIAware()) Fail(L"process is not DPI aware");
 }
 
 }  // namespace
