@@ -62,6 +62,9 @@ LRESULT AboutBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         RunHandler(window_, [&] { CloseAboutClick(); });
       }
       return 0;
+    case WM_SETFOCUS:
+      if (HWND button = controls_.FindOrNull("CloseAbout")) SetFocus(button);
+      return 0;
     case WM_CLOSE:
       // The close box hides the box like "OK"; it lives as long as the program.
       ShowWindow(window_, SW_HIDE);

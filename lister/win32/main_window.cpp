@@ -89,6 +89,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
       OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
       return 0;
+    case WM_ACTIVATE:
+      OnActivate(LOWORD(wParam));
+      return 0;
+    case WM_SETFOCUS:
+      OnSetFocus();
+      return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
@@ -139,11 +145,8 @@ void MainWindow::PrepareScenarioFolder() {
 }
 
 void MainWindow::SelectFirstEntries() {
-  for (const char* pageControl : {"PG1", "PGHandel"}) {
-    HWND tabs = controls_.Find(pageControl);
-    TabCtrl_SetCurSel(tabs, 0);
-    ShowSelectedSheet(tabs);
-  }
+  TabCtrl_SetCurSel(controls_.Find("PG1"), 0);
+  TabCtrl_SetCurSel(controls_.Find("PGHandel"), 0);
   view_->SelectListItem("SCNFilesList", 0);
 }
 
@@ -189,6 +192,21 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
       else if (control == controls_.Find("OpenAbout")) OpenAboutClick();
     }
   });
+}
+
+// The control that had the focus gets it back when the window is activated
+// again; at first that is the first control of the focus order.
+void MainWindow::OnActivate(WORD state) {
+  if (state == WA_INACTIVE) {
+    HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(window_, focus)) focused_ = focus;
+  }
+}
+
+void MainWindow::OnSetFocus() {
+  HWND target = focused_ != nullptr && IsWindow(focused_) ? focused_
+                                                          : GetNextDlgTabItem(window_, nullptr, FALSE);
+  if (target != nullptr) SetFocus(target);
 }
 
 void MainWindow::OnNotify(const NMHDR& header) {

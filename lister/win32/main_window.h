@@ -35,6 +35,8 @@ class MainWindow {
   bool OnCreate();
   void OnCommand(WPARAM wParam, LPARAM lParam);
   void OnNotify(const NMHDR& header);
+  void OnActivate(WORD state);
+  void OnSetFocus();
 
   // The start-up sequence; false when the game was not found.
   bool FormCreate();
@@ -51,6 +53,7 @@ class MainWindow {
 
   HWND window_ = nullptr;
   HWND aboutBox_ = nullptr;
+  HWND focused_ = nullptr;
   ControlRegistry controls_;
   FontCache fonts_;
   std::unique_ptr<Win32View> view_;

@@ -86,6 +86,19 @@ const TabSize* FindTabSize(const WindowLayout& layout, const char* name) {
   return nullptr;
 }
 
+// A tab selected by a program (TCM_SETCURSEL sends no notification) shows its
+// sheet too, as one selected by the user does.
+LRESULT CALLBACK PageControlProc(HWND pageControl, UINT message, WPARAM wParam, LPARAM lParam,
+                                 UINT_PTR, DWORD_PTR) {
+  if (message == TCM_SETCURSEL) {
+    LRESULT previous = DefSubclassProc(pageControl, message, wParam, lParam);
+    ShowSelectedSheet(pageControl);
+    return previous;
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(pageControl, PageControlProc, 0);
+  return DefSubclassProc(pageControl, message, wParam, lParam);
+}
+
 void ApplyFocusOrder(const WindowLayout& layout, const ControlRegistry& controls) {
   HWND previous = HWND_TOP;
   for (size_t i = 0; i < layout.focusCount; ++i) {
@@ -119,11 +132,14 @@ HWND CreateLayoutControl(HWND parent, const ControlSpec& spec, int id) {
     case ControlKind::Button:
       return CreateChild(parent, L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, box,
                          id);
-    case ControlKind::PageControl:
-      return CreateChild(parent, WC_TABCONTROLW, L"",
-                         WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
-                             TCS_FIXEDWIDTH,
-                         WS_EX_CONTROLPARENT, box, id);
+    case ControlKind::PageControl: {
+      HWND pageControl = CreateChild(parent, WC_TABCONTROLW, L"",
+                                     WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
+                                         TCS_FIXEDWIDTH,
+                                     WS_EX_CONTROLPARENT, box, id);
+      SetWindowSubclass(pageControl, PageControlProc, 0, 0);
+      return pageControl;
+    }
     case ControlKind::Sheet:
       return CreateSheet(parent, spec);
     case ControlKind::Panel:
