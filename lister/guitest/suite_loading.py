@@ -1,0 +1,120 @@
+"""Loading a scenario: the summary labels, the companion file boxes, a damaged
+scenario, and folders and file names with blanks."""
+
+import re
+
+from harness import (Failure, Game, Session, analyzer_report, close_boxes, complete_samples,
+                     screenshot, select_scenario)
+from suite_startup import check_cleared_window
+
+SUMMARY_LABELS = [
+    "ScnStatusInfo", "MapLocationInfo", "ZielInfo", "MilitaryRequestsInfo", "MilitaryInvasionsInfo",
+    "NatureEventsInfo", "WagePlebejerInfo", "WageEquitesInfo", "TradeRequestsInfo",
+    "CitiesCountInfo", "CultureInfo", "SecurityInfo", "ProsperityInfo", "FavorInfo",
+    "PopulationInfo", "ZielNoteInfo", "MapSizeInfo", "MapLocationInfo2", "Story"]
+DESIGN_TEXTS = {"SCNStatusInfo", "MapLocationInfo", "Szenarioziele", "0", "nein", "WagePlebejerInfo",
+                "WageEquitesInfo", "TradeRequestsInfo", "CitiesCountInfo", "CultureInfo",
+                "SecurityInfo", "ProsperityInfo", "FavorInfo", "PopulationInfo", "ZielNoteInfo",
+                "MapSizeInfo", "Story"}
+MAP_SIZES = {"kleine Karte", "mittlere Karte", "grosse Karte", "riesige Karte", "unbekannt"}
+
+
+def report_value(report, text):
+    """What follows the first ":" of the first report line that holds text."""
+    for line in report:
+        if text in line:
+            return line.split(":", 1)[1].strip()
+    return None
+
+
+def sample_game(config, name):
+    """A copy of the samples in a folder with blanks and brackets in its path."""
+    game = Game(config, f"{name}/Valdorum Spiel (x86)")
+    if not complete_samples(config):
+        raise Failure("samples/ holds no complete scenario")
+    return game
+
+
+def test_complete_scenarios(config, checks):
+    """Every complete sample fills every summary label; nothing is written to
+    the scenario folder by a load."""
+    game = sample_game(config, "complete")
+    with Session(config, game) as driver:
+        close_boxes(driver)
+        before = sorted(path.name for path in game.scenarios.iterdir())
+        for base in complete_samples(config):
+            boxes = select_scenario(driver, base + ".scn")
+            checks.equal(boxes, [], f"loading {base} opens no box")
+            checks.equal(driver.text("SCNName"), f"Szenario: {base}", f"SCNName of {base}")
+            for name in SUMMARY_LABELS:
+                text = driver.text(name)
+                checks.true(text and text not in DESIGN_TEXTS, f"{base}: {name} is filled, shows {text!r}")
+            checks.equal(driver.text("ScnStatusInfo"), "Userszenario", f"kind of {base}")
+            checks.true(driver.text("MapSizeInfo") in MAP_SIZES, f"map size of {base}")
+            checks.equal(driver.text("MapLocationInfo2"), driver.text("MapLocationInfo"),
+                         f"both region labels of {base}")
+            report = analyzer_report(config, game.scenarios, base + ".scn")
+            cities = report_value(report, "Number of cities:")
+            checks.equal(driver.text("CitiesCountInfo").strip(), cities or "-*-", f"cities of {base}")
+            requests = report_value(report, "Number of orders and requests")
+            checks.equal(driver.text("TradeRequestsInfo").strip(), requests or "-*-", f"requests of {base}")
+            screenshot(config, f"loading_{base.replace(' ', '_')}")
+        checks.equal(sorted(path.name for path in game.scenarios.iterdir()), before,
+                     "loads create, replace and delete no file")
+
+
+def test_companion_files(config, checks):
+    """Each missing companion file gives its box; a missing script does not."""
+    source = sample_game(config, "companions_source")
+    base = complete_samples(config)[0]
+    game = Game(config, "companions/Spiel", with_samples=False)
+    variants = {"OhneBild": "_Color.dds", "OhneText": ".xml", "OhneSkript": ".cs", "Verschwunden": None}
+    for variant, missing in variants.items():
+        game.add_scenario_from(source.scenarios, base, variant)
+        if missing:
+            game.path(variant + missing).unlink()
+    with Session(config, game) as driver:
+        close_boxes(driver)
+        game.path("Verschwunden.scn").unlink()
+        expected = {
+            "OhneBild.scn": "Es konnte keine Bilddatei gefunden werden!(OhneBild_Color.dds). "
+                            "Das Szenario ist so nicht einwandfrei lauffähig!",
+            "OhneText.scn": "Es konnte keine Textdatei gefunden werden!(OhneText.xml). "
+                            "Das Szenario ist so nicht einwandfrei  lauffähig!",
+            "Verschwunden.scn": "Es konnte keine Szenariodatei gefunden werden!(Verschwunden.scn). "
+                                "Das Szenario ist so nicht lauffähig!",
+        }
+        for scenario, text in expected.items():
+            checks.equal(select_scenario(driver, scenario), [("Dateifehler", text)], f"box for {scenario}")
+            checks.equal(driver.text("SCNName"), "Szenario: " + scenario[:-4], f"SCNName for {scenario}")
+            check_cleared_window(driver, checks)
+
+        checks.equal(select_scenario(driver, "OhneSkript.scn"), [], "a missing script is no error")
+        for name, text in [("MilitaryRequestsInfo", "-*-"), ("MilitaryInvasionsInfo", "-*-"),
+                           ("NatureEventsInfo", "-*-"), ("WagePlebejerInfo", "Nein"),
+                           ("WageEquitesInfo", "Nein")]:
+            checks.equal(driver.text(name), text, f"{name} without a script")
+        screenshot(config, "loading_without_script")
+
+
+def test_damaged_scenario(config, checks):
+    """A truncated scenario: the analyzer complains, the box names the file,
+    and nothing of the scenario loaded before stays visible."""
+    source = sample_game(config, "damaged_source")
+    base = complete_samples(config)[0]
+    game = Game(config, "damaged/Spiel", with_samples=False)
+    game.add_scenario_from(source.scenarios, base)
+    game.add_scenario_from(source.scenarios, base, "Beschaedigt")
+    data = game.path("Beschaedigt.scn").read_bytes()
+    game.path("Beschaedigt.scn").write_bytes(data[: len(data) // 2])
+    with Session(config, game) as driver:
+        close_boxes(driver)
+        checks.equal(select_scenario(driver, base + ".scn"), [], "the intact scenario loads")
+        boxes = select_scenario(driver, "Beschaedigt.scn")
+        checks.equal(boxes, [("Dateifehler", "Die Szenariodatei ist beschädigt!(Beschaedigt.scn). "
+                                             "Der Lesevorgang wird abgebrochen!")], "the damaged box")
+        check_cleared_window(driver, checks)
+        screenshot(config, "loading_damaged")
+
+
+TESTS = [test_complete_scenarios, test_companion_files, test_damaged_scenario]

@@ -1,0 +1,3 @@
+"""The trade, orders and requests, resources and military pages."""
+
+TESTS = []
