@@ -34,12 +34,12 @@ def unescape(text):
 
 class Config:
     def __init__(self, args):
-        self.driver = Path(args.driver)
-        self.lister = Path(args.lister)
-        self.analyzer = Path(args.analyzer)
-        self.source = Path(args.source)
-        self.work = Path(args.work)
-        self.artifacts = Path(args.artifacts)
+        self.driver = Path(args.driver).resolve()
+        self.lister = Path(args.lister).resolve()
+        self.analyzer = Path(args.analyzer).resolve()
+        self.source = Path(args.source).resolve()
+        self.work = Path(args.work).resolve()
+        self.artifacts = Path(args.artifacts).resolve()
         self.wine_run = self.source / "scripts" / "wine-run"
 
     def kingdom_campaign_names(self):
