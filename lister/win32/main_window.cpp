@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "app_title.h"
 #include "component_name.h"
 #include "error_report.h"
 #include "game_install.h"

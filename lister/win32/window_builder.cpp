@@ -4,6 +4,7 @@
 #include <richedit.h>
 
 #include <stdexcept>
+#include <string>
 
 #include "component_name.h"
 #include "dpi.h"
