@@ -298,6 +298,12 @@ std::string Execute(const std::string& command, const std::string& name, const s
   if (command == "text") return "ok " + Escape(WindowText(control));
   if (command == "list") return "ok " + ListContents(control);
   if (command == "rect") return "ok " + Rectangle(control);
+  if (command == "screen-rect") {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    return "ok " + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+           std::to_string(rect.right - rect.left) + " " + std::to_string(rect.bottom - rect.top);
+  }
   if (command == "class") return "ok " + ClassOf(control);
   if (command == "client") {
     RECT client;

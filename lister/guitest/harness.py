@@ -138,6 +138,9 @@ class Driver:
     def rect(self, name):
         return tuple(int(v) for v in self.ask(f"rect {name}").split())
 
+    def screen_rect(self, name):
+        return tuple(int(v) for v in self.ask(f"screen-rect {name}").split())
+
     def client(self, name):
         return tuple(int(v) for v in self.ask(f"client {name}").split())
 
@@ -225,6 +228,25 @@ def screenshot(config, name):
     config.artifacts.mkdir(parents=True, exist_ok=True)
     subprocess.run(["import", "-window", "root", str(config.artifacts / f"{name}.png")],
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def shows_picture(config, driver, name):
+    """True when the control's area on screen holds more than one colour."""
+    from PIL import Image
+    left, top, width, height = driver.screen_rect(name)
+    path = config.artifacts / "_picture_probe.png"
+    screenshot(config, "_picture_probe")
+    with Image.open(path) as shot:
+        colours = shot.convert("RGB").crop((left, top, left + width, top + height)).getcolors(4096)
+    path.unlink()
+    return colours is None or len(colours) > 1
+
+
+def pane_lines(text):
+    """A rich-text pane's text as lines, whatever line break it reports; every
+    appended line ends in a break, so the last one adds no empty line."""
+    text = text.replace("\r\n", "\n").replace("\r", "\n")
+    return text[:-1].split("\n") if text.endswith("\n") else text.split("\n")
 
 
 class Checks:
