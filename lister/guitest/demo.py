@@ -18,8 +18,9 @@ TABS = [  # (file name, [(tab control, index), ...])
 ]
 
 
-def window_shot(driver, path):
-    left, top, width, height = driver.rect("TMain")
+def window_shot(driver, path, window="TMain"):
+    driver.ask(f"redraw {window}")
+    left, top, width, height = driver.screen_rect(window)
     subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{left}+{top}", "+repage",
                     str(path)], check=True)
 
@@ -54,8 +55,9 @@ def main():
             path = config.artifacts / f"{shot}.png"
             window_shot(driver, path)
             print("Saved", path)
+        driver.tab("PG1", 0)
         driver.click("OpenAbout")
-        window_shot(driver, config.artifacts / "lister_about.png")
+        window_shot(driver, config.artifacts / "lister_about.png", "TAboutForm")
         driver.click("Beenden")
         driver.wait_exit()
 

@@ -142,17 +142,20 @@ struct SentMessage {
   UINT message;
   WPARAM wParam;
   LPARAM lParam;
+  void* remoteMemory;  // freed in the target once the message has been handled
 };
 
 // Delivered from a thread of its own: the handler may open a modal box and
 // only return once the test has closed it.
-void SendInBackground(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* sent = new SentMessage{window, message, wParam, lParam};
+void SendInBackground(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                      void* remoteMemory = nullptr) {
+  auto* sent = new SentMessage{window, message, wParam, lParam, remoteMemory};
   target.pendingAction = CreateThread(
       nullptr, 0,
       [](void* parameter) -> DWORD {
         auto* sent = static_cast<SentMessage*>(parameter);
         SendMessageW(sent->window, sent->message, sent->wParam, sent->lParam);
+        if (sent->remoteMemory) VirtualFreeEx(target.process.hProcess, sent->remoteMemory, 0, MEM_RELEASE);
         delete sent;
         return 0;
       },
@@ -345,8 +348,14 @@ std::string Execute(const std::string& command, const std::string& name, const s
   if (command == "tab") {
     int index = std::stoi(rest);
     SendMessageW(control, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendInBackground(GetParent(control), WM_NOTIFY, static_cast<WPARAM>(GetDlgCtrlID(control)),
-                     RemoteNotification(control, TCN_SELCHANGE));
+    LPARAM header = RemoteNotification(control, TCN_SELCHANGE);
+    SendInBackground(GetParent(control), WM_NOTIFY, static_cast<WPARAM>(GetDlgCtrlID(control)), header,
+                     reinterpret_cast<void*>(header));
+    return "ok";
+  }
+  if (command == "redraw") {
+    RedrawWindow(control, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW);
     return "ok";
   }
   if (command == "close") {
