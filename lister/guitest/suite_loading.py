@@ -36,9 +36,11 @@ def sample_game(config, name):
 
 
 def test_complete_scenarios(config, checks):
-    """Every complete sample fills every summary label; nothing is written to
-    the scenario folder by a load."""
+    """Every complete sample fills every summary label; a load writes nothing
+    to the scenario folder, not even over a file named like a blank-free copy."""
     game = sample_game(config, "complete")
+    players_file = game.path("NovaRoma.scn")
+    players_file.write_bytes(b"the player's own file")
     with Session(config, game) as driver:
         close_boxes(driver)
         before = sorted(path.name for path in game.scenarios.iterdir())
@@ -61,6 +63,8 @@ def test_complete_scenarios(config, checks):
             screenshot(config, f"loading_{base.replace(' ', '_')}")
         checks.equal(sorted(path.name for path in game.scenarios.iterdir()), before,
                      "loads create, replace and delete no file")
+        checks.equal(players_file.read_bytes(), b"the player's own file",
+                     "a file named like Nova Roma without its blank stays untouched")
 
 
 def test_companion_files(config, checks):
