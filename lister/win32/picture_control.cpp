@@ -95,6 +95,4 @@ void SetPictureBitmap(HWND picture, HBITMAP bitmap) {
   InvalidateRect(picture, nullptr, FALSE);
 }
 
-bool HasPictureBitmap(HWND picture) { return Slot(picture, kSourceSlot) != nullptr; }
-
 }  // namespace lister

@@ -11,6 +11,5 @@ inline constexpr wchar_t kPictureClass[] = L"Q7Picture";
 void RegisterPictureClass(HINSTANCE instance);
 // The control takes ownership of the bitmap; nullptr empties the picture.
 void SetPictureBitmap(HWND picture, HBITMAP bitmap);
-bool HasPictureBitmap(HWND picture);
 
 }  // namespace lister
