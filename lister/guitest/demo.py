@@ -49,6 +49,8 @@ def main():
         if args.scenario in scenarios:
             driver.select("SCNFilesList", scenarios.index(args.scenario))
             close_boxes(driver)
+            # A trade city shows more on the trade page than the home city.
+            driver.select("CityList", 1)
         for shot, tabs in TABS:
             for control, index in tabs:
                 driver.tab(control, index)
