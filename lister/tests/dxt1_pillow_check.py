@@ -21,9 +21,9 @@ SIZES = [(256, 128, 1), (64, 64, 2), (4, 4, 3)]
 
 
 def load_writer(path):
-    spec = importlib.util.spec_from_file_location("dds_writer", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    found = importlib.util.spec_from_file_location("dds_writer", path)
+    module = importlib.util.module_from_spec(found)
+    found.loader.exec_module(module)
     return module
 
 

@@ -160,15 +160,15 @@ void Win32View::CreateLabel(const std::string& page, const std::string& name,
   unsigned flags = 0;
   if (!style.centreVertically) flags |= kTopAligned;
   if (style.wrapWords) flags |= kWrapWords;
-  ControlSpec spec{name.c_str(), page.c_str(), ControlKind::Label, rect, wideText.c_str(), flags};
-  Adopt(CreateLayoutControl(Find(page), spec, nextRunTimeId_++), name);
+  ControlSpec row{name.c_str(), page.c_str(), ControlKind::Label, rect, wideText.c_str(), flags};
+  Adopt(CreateLayoutControl(Find(page), row, nextRunTimeId_++), name);
 }
 
 void Win32View::CreateImage(const std::string& page, const std::string& name,
                             const std::string& resourceName, Rect rect) {
   std::wstring resource = Widen(resourceName);
-  ControlSpec spec{name.c_str(), page.c_str(), ControlKind::Picture, rect, resource.c_str(), 0};
-  Adopt(CreateLayoutControl(Find(page), spec, nextRunTimeId_++), name);
+  ControlSpec row{name.c_str(), page.c_str(), ControlKind::Picture, rect, resource.c_str(), 0};
+  Adopt(CreateLayoutControl(Find(page), row, nextRunTimeId_++), name);
 }
 
 }  // namespace lister

@@ -42,11 +42,11 @@ HWND CreateChild(HWND parent, const wchar_t* windowClass, const wchar_t* text, D
 }
 
 // A new tab of the page control, whose sheet fills the tabs' display area.
-HWND CreateSheet(HWND pageControl, const ControlSpec& spec) {
+HWND CreateSheet(HWND pageControl, const ControlSpec& row) {
   int index = TabCtrl_GetItemCount(pageControl);
   TCITEMW item{};
   item.mask = TCIF_TEXT;
-  item.pszText = const_cast<wchar_t*>(spec.text);
+  item.pszText = const_cast<wchar_t*>(row.text);
   TabCtrl_InsertItem(pageControl, index, &item);
   RECT area;
   GetClientRect(pageControl, &area);
@@ -56,26 +56,26 @@ HWND CreateSheet(HWND pageControl, const ControlSpec& spec) {
                      WS_EX_CONTROLPARENT, area, kSheetIdBase + index);
 }
 
-HWND CreateRichText(HWND parent, const ControlSpec& spec, const RECT& box, int id) {
+HWND CreateRichText(HWND parent, const ControlSpec& row, const RECT& box, int id) {
   DWORD style = WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL;
-  if (spec.flags & kVerticalScrollBar) style |= WS_VSCROLL;
-  if (spec.flags & kReadOnly) style |= ES_READONLY;
-  DWORD exStyle = (spec.flags & kNoBorder) ? 0 : WS_EX_CLIENTEDGE;
+  if (row.flags & kVerticalScrollBar) style |= WS_VSCROLL;
+  if (row.flags & kReadOnly) style |= ES_READONLY;
+  DWORD exStyle = (row.flags & kNoBorder) ? 0 : WS_EX_CLIENTEDGE;
   HWND pane = CreateChild(parent, MSFTEDIT_CLASS, L"", style, exStyle, box, id);
   SendMessageW(pane, EM_EXLIMITTEXT, 0, 16 * 1024 * 1024);
-  if (spec.flags & kButtonFaceBackground) {
+  if (row.flags & kButtonFaceBackground) {
     SendMessageW(pane, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
   }
-  if (spec.text != nullptr) SetWindowTextW(pane, spec.text);
+  if (row.text != nullptr) SetWindowTextW(pane, row.text);
   return pane;
 }
 
-HWND CreateListBox(HWND parent, const ControlSpec& spec, const RECT& box, int id) {
+HWND CreateListBox(HWND parent, const ControlSpec& row, const RECT& box, int id) {
   DWORD style = WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-  if (!(spec.flags & kHidden)) style |= WS_VISIBLE;
+  if (!(row.flags & kHidden)) style |= WS_VISIBLE;
   HWND list = CreateChild(parent, L"LISTBOX", L"", style, WS_EX_CLIENTEDGE, box, id);
-  if (spec.text != nullptr && spec.kind == ControlKind::ListBox) {
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(spec.text));
+  if (row.text != nullptr && row.kind == ControlKind::ListBox) {
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.text));
   }
   return list;
 }
@@ -121,15 +121,15 @@ void RegisterControlClasses(HINSTANCE instance) {
   RegisterSheetClass(instance);
 }
 
-HWND CreateLayoutControl(HWND parent, const ControlSpec& spec, int id) {
-  RECT box = ScaleRect(spec.rect);
-  const wchar_t* text = spec.text != nullptr ? spec.text : L"";
-  switch (spec.kind) {
+HWND CreateLayoutControl(HWND parent, const ControlSpec& row, int id) {
+  RECT box = ScaleRect(row.rect);
+  const wchar_t* text = row.text != nullptr ? row.text : L"";
+  switch (row.kind) {
     case ControlKind::Label:
-      return CreateChild(parent, kLabelClass, text, WS_VISIBLE | LabelWindowStyle(spec.flags), 0, box, id);
+      return CreateChild(parent, kLabelClass, text, WS_VISIBLE | LabelWindowStyle(row.flags), 0, box, id);
     case ControlKind::ListBox:
     case ControlKind::FileList:
-      return CreateListBox(parent, spec, box, id);
+      return CreateListBox(parent, row, box, id);
     case ControlKind::Button:
       return CreateChild(parent, L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, box,
                          id);
@@ -142,36 +142,36 @@ HWND CreateLayoutControl(HWND parent, const ControlSpec& spec, int id) {
       return pageControl;
     }
     case ControlKind::Sheet:
-      return CreateSheet(parent, spec);
+      return CreateSheet(parent, row);
     case ControlKind::Panel:
       return CreateChild(parent, kSheetClass, L"", WS_VISIBLE | WS_CLIPCHILDREN,
                          WS_EX_CONTROLPARENT, box, id);
     case ControlKind::Picture: {
       HWND picture = CreateChild(parent, kPictureClass, L"", WS_VISIBLE, 0, box, id);
-      if (spec.text != nullptr) SetPictureBitmap(picture, LoadResourcePicture(spec.text));
+      if (row.text != nullptr) SetPictureBitmap(picture, LoadResourcePicture(row.text));
       return picture;
     }
     case ControlKind::Shape:
       return CreateChild(parent, kShapeClass, L"", WS_VISIBLE, 0, box, id);
     case ControlKind::RichText:
-      return CreateRichText(parent, spec, box, id);
+      return CreateRichText(parent, row, box, id);
   }
   throw std::logic_error("unknown control kind");
 }
 
 void BuildWindowLayout(HWND window, const WindowLayout& layout, ControlRegistry& controls) {
   for (size_t i = 0; i < layout.controlCount; ++i) {
-    const ControlSpec& spec = layout.controls[i];
-    HWND parent = spec.parent != nullptr ? controls.Find(spec.parent) : window;
-    HWND control = CreateLayoutControl(parent, spec, kFirstControlId + static_cast<int>(i));
-    if (spec.kind == ControlKind::PageControl) {
-      if (const TabSize* size = FindTabSize(layout, spec.name)) {
+    const ControlSpec& row = layout.controls[i];
+    HWND parent = row.parent != nullptr ? controls.Find(row.parent) : window;
+    HWND control = CreateLayoutControl(parent, row, kFirstControlId + static_cast<int>(i));
+    if (row.kind == ControlKind::PageControl) {
+      if (const TabSize* size = FindTabSize(layout, row.name)) {
         SendMessageW(control, TCM_SETITEMSIZE, 0,
                      MAKELPARAM(ScaleToDpi(size->width), ScaleToDpi(size->height)));
       }
     }
-    SetComponentName(control, Widen(spec.name));
-    controls.Add(spec.name, control);
+    SetComponentName(control, Widen(row.name));
+    controls.Add(row.name, control);
   }
   ApplyFocusOrder(layout, controls);
 }

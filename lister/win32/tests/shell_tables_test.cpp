@@ -27,22 +27,22 @@ void CheckLayout(const char* windowName, const lister::WindowLayout& layout) {
   std::map<std::string, ControlKind> kinds;
   std::string prefix = std::string(windowName) + ": ";
   for (size_t i = 0; i < layout.controlCount; ++i) {
-    const lister::ControlSpec& spec = layout.controls[i];
-    std::string name = spec.name;
+    const lister::ControlSpec& control = layout.controls[i];
+    std::string name = control.name;
     Expect(kinds.count(name) == 0, prefix + name + " is named twice");
-    if (spec.parent != nullptr) {
-      auto parent = kinds.find(spec.parent);
-      Expect(parent != kinds.end(), prefix + name + " comes before its parent " + spec.parent);
+    if (control.parent != nullptr) {
+      auto parent = kinds.find(control.parent);
+      Expect(parent != kinds.end(), prefix + name + " comes before its parent " + control.parent);
       bool inPageControl = parent != kinds.end() && parent->second == ControlKind::PageControl;
-      Expect(inPageControl == (spec.kind == ControlKind::Sheet),
+      Expect(inPageControl == (control.kind == ControlKind::Sheet),
              prefix + name + ": sheets, and only sheets, belong to page controls");
     } else {
-      Expect(spec.kind != ControlKind::Sheet, prefix + name + " is a sheet outside a page control");
+      Expect(control.kind != ControlKind::Sheet, prefix + name + " is a sheet outside a page control");
     }
-    if (spec.kind != ControlKind::Sheet) {
-      Expect(spec.rect.width > 0 && spec.rect.height > 0, prefix + name + " has no size");
+    if (control.kind != ControlKind::Sheet) {
+      Expect(control.rect.width > 0 && control.rect.height > 0, prefix + name + " has no size");
     }
-    kinds[name] = spec.kind;
+    kinds[name] = control.kind;
   }
   for (size_t i = 0; i < layout.tabSizeCount; ++i) {
     auto found = kinds.find(layout.tabSizes[i].pageControl);
@@ -62,8 +62,8 @@ void CheckLayout(const char* windowName, const lister::WindowLayout& layout) {
 std::vector<std::wstring> TabCaptions(const lister::WindowLayout& layout, const char* pageControl) {
   std::vector<std::wstring> captions;
   for (size_t i = 0; i < layout.controlCount; ++i) {
-    const lister::ControlSpec& spec = layout.controls[i];
-    if (spec.parent != nullptr && spec.parent == std::string(pageControl)) captions.push_back(spec.text);
+    const lister::ControlSpec& control = layout.controls[i];
+    if (control.parent != nullptr && control.parent == std::string(pageControl)) captions.push_back(control.text);
   }
   return captions;
 }
