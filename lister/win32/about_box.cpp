@@ -5,6 +5,7 @@
 #include "label_control.h"
 #include "layout.h"
 #include "window_builder.h"
+#include "window_class.h"
 
 namespace lister {
 namespace {
@@ -18,13 +19,8 @@ constexpr COLORREF kCreditColor = RGB(112, 0, 0);
 }  // namespace
 
 void AboutBox::RegisterWindowClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  WNDCLASSEXW windowClass = BasicWindowClass(instance, kAboutClass, WindowProc);
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  windowClass.lpszClassName = kAboutClass;
   RegisterClassExW(&windowClass);
 }
 

@@ -1,4 +1,5 @@
 #include "label_control.h"
+#include "window_class.h"
 
 #include <string>
 
@@ -97,13 +98,8 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
 }  // namespace
 
 void RegisterLabelClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = LabelProc;
+  WNDCLASSEXW windowClass = BasicWindowClass(instance, kLabelClass, LabelProc);
   windowClass.cbWndExtra = sizeof(LONG_PTR);
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kLabelClass;
   RegisterClassExW(&windowClass);
 }
 

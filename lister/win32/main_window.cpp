@@ -14,6 +14,7 @@
 #include "system_error.h"
 #include "wide.h"
 #include "window_builder.h"
+#include "window_class.h"
 
 namespace lister {
 namespace {
@@ -30,19 +31,14 @@ constexpr char kNoScenarioHint[] = "Keine Szenarien gefunden";
 }  // namespace
 
 void MainWindow::RegisterWindowClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
+  WNDCLASSEXW windowClass = BasicWindowClass(instance, kMainClass, WindowProc);
   windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
                                                     GetSystemMetrics(SM_CXICON),
                                                     GetSystemMetrics(SM_CYICON), 0));
   windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
                                                       GetSystemMetrics(SM_CXSMICON),
                                                       GetSystemMetrics(SM_CYSMICON), 0));
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  windowClass.lpszClassName = kMainClass;
   RegisterClassExW(&windowClass);
 }
 

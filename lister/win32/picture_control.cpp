@@ -1,4 +1,5 @@
 #include "picture_control.h"
+#include "window_class.h"
 
 namespace lister {
 namespace {
@@ -79,13 +80,8 @@ LRESULT CALLBACK PictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }  // namespace
 
 void RegisterPictureClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = PictureProc;
+  WNDCLASSEXW windowClass = BasicWindowClass(instance, kPictureClass, PictureProc);
   windowClass.cbWndExtra = 2 * sizeof(LONG_PTR);
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kPictureClass;
   RegisterClassExW(&windowClass);
 }
 

@@ -1,4 +1,5 @@
 #include "shape_control.h"
+#include "window_class.h"
 
 namespace lister {
 namespace {
@@ -29,11 +30,7 @@ LRESULT CALLBACK ShapeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 void RegisterShapeClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = ShapeProc;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kShapeClass;
+  WNDCLASSEXW windowClass = BasicWindowClass(instance, kShapeClass, ShapeProc);
   RegisterClassExW(&windowClass);
 }
 

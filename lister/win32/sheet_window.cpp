@@ -1,4 +1,5 @@
 #include "sheet_window.h"
+#include "window_class.h"
 
 namespace lister {
 namespace {
@@ -15,13 +16,8 @@ LRESULT CALLBACK SheetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 void RegisterSheetClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = SheetProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  WNDCLASSEXW windowClass = BasicWindowClass(instance, kSheetClass, SheetProc);
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  windowClass.lpszClassName = kSheetClass;
   RegisterClassExW(&windowClass);
 }
 
