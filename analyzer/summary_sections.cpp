@@ -78,8 +78,9 @@ void PrintStartDate(PayloadReader* reader)
     else
         printf("Start date: %lld BC", static_cast<long long>(-year));
     uint32_t month = week / kWeeksPerMonth;
+    // Printed as signed like every other number of the report.
     if (month >= kMonthCount)
-        printf(", week %u\n\n", week);
+        printf(", week %d\n\n", int32_t(week));
     else if (week % kWeeksPerMonth != 0)
         printf(", %s, week %u\n\n", kMonthNames[month], week % kWeeksPerMonth);
     else

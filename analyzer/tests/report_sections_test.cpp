@@ -66,6 +66,7 @@ TEST(ScenarioReport, PrintsStartDatesInEveryForm)
         {14, 7, "Start date: 14 AD, February, week 3\n\n"},
         {14, 47, "Start date: 14 AD, December, week 3\n\n"},
         {14, 50, "Start date: 14 AD, week 50\n\n"},
+        {14, 0xFFFFFFFFu, "Start date: 14 AD, week -1\n\n"},
         {INT32_MIN, 4, "Start date: 2147483648 BC, February\n\n"},
     };
     for (const auto& date : dates) {
