@@ -121,13 +121,19 @@ std::vector<MilitaryRequestEntry> ReadMilitaryRequests(const std::vector<std::st
 
   Marks fieldMarks = FieldBlockMarks(scriptLines);
   std::vector<CohortBlock> cohortBlocks = CohortBlocks(scriptLines);
+  // A request the script starts but never hands over keeps the marks' first
+  // value, as its field block does.
+  const CohortBlock unmarked;
   std::vector<MilitaryRequestEntry> requests;
   for (long long r = 0; r < shown; ++r) {
     MilitaryRequestEntry entry;
     ReadFields(scriptLines, fieldMarks.Get(static_cast<std::size_t>(r)),
                fieldMarks.Get(static_cast<std::size_t>(r) + 1), entry);
-    if (r < static_cast<long long>(cohortBlocks.size()))
-      ReadCohorts(scriptLines, cohortBlocks[static_cast<std::size_t>(r)], entry);
+    ReadCohorts(scriptLines,
+                r < static_cast<long long>(cohortBlocks.size())
+                    ? cohortBlocks[static_cast<std::size_t>(r)]
+                    : unmarked,
+                entry);
     requests.push_back(std::move(entry));
   }
   return requests;

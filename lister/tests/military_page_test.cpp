@@ -86,6 +86,22 @@ TEST(MilitaryRequestsPage, FieldsAndTheFirstSixCohorts) {
   EXPECT_EQ(Requests("-*-", script), (Lines{"", "Keine Anforderungen!"}));
 }
 
+TEST(MilitaryRequestsPage, RequestsNeverHandedOverReadTheirUnsetMarks) {
+  // Cohort and field blocks of a request without its own statements both
+  // start from the marks' first value, the script's first line.
+  Lines page = Requests("3", {
+      "requestInfo.mReward = 4; request.AddCohort(eCohortType.Cohort_Lt, 2);",
+      "request = new MilitaryRequest();",
+      "request.AddMilitaryRequest(requestInfo);",
+      "request = new MilitaryRequest();",
+      "request = new MilitaryRequest();",
+  });
+  ASSERT_EQ(page.size(), 3u * 8);
+  EXPECT_EQ(page[1 * 8 + 7], " Angreifer : insgesamt 0 Kohorte(n)");
+  EXPECT_EQ(page[2 * 8 + 5], " 4 Punkte Ansehen");
+  EXPECT_EQ(page[2 * 8 + 7], " Angreifer : insgesamt 2 Kohorte(n)");
+}
+
 TEST(MilitaryRequestsPage, MoreThanTwentyOne) {
   Lines script;
   for (int r = 0; r < 23; ++r) {
