@@ -103,7 +103,8 @@ def test_companion_files(config, checks):
 
 def test_damaged_scenario(config, checks):
     """A truncated scenario: the analyzer complains, the box names the file,
-    and nothing of the scenario loaded before stays visible."""
+    and nothing of the scenario loaded before stays visible; the same when the
+    script holds no number where the invasion count belongs."""
     source = sample_game(config, "damaged_source")
     base = complete_samples(config)[0]
     game = Game(config, "damaged/Spiel", with_samples=False)
@@ -111,6 +112,9 @@ def test_damaged_scenario(config, checks):
     game.add_scenario_from(source.scenarios, base, "Beschaedigt")
     data = game.path("Beschaedigt.scn").read_bytes()
     game.path("Beschaedigt.scn").write_bytes(data[: len(data) // 2])
+    game.add_scenario_from(source.scenarios, base, "Skriptfehler")
+    game.path("Skriptfehler.cs").write_text("mInvasions = new InvasionSetup[kAnzahl];\n",
+                                            encoding="utf-8")
     with Session(config, game) as driver:
         close_boxes(driver)
         checks.equal(select_scenario(driver, base + ".scn"), [], "the intact scenario loads")
@@ -119,6 +123,12 @@ def test_damaged_scenario(config, checks):
                                              "Der Lesevorgang wird abgebrochen!")], "the damaged box")
         check_cleared_window(driver, checks)
         screenshot(config, "loading_damaged")
+
+        checks.equal(select_scenario(driver, base + ".scn"), [], "the intact scenario loads again")
+        boxes = select_scenario(driver, "Skriptfehler.scn")
+        checks.equal(boxes, [("Z7 Uzeror 3", "'kAnzahl' ist kein gültiger Ganzzahlwert.")],
+                     "a script without a number where the invasion count belongs")
+        check_cleared_window(driver, checks)
 
 
 TESTS = [test_complete_scenarios, test_companion_files, test_damaged_scenario]

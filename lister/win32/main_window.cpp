@@ -166,11 +166,18 @@ void MainWindow::LoadSelectedScenario() {
     view_->SetText("SCNName", kNoScenarioHint);
     return;
   }
-  if (LoadScenario(*view_, platform_, texts_, scenario_, scenarioDir_)) {
-    RefreshPages(*view_, scenario_, texts_, pages_);
-  } else {
+  try {
+    if (LoadScenario(*view_, platform_, texts_, scenario_, scenarioDir_)) {
+      RefreshPages(*view_, scenario_, texts_, pages_);
+      return;
+    }
+  } catch (...) {
+    // A report or script that holds no number where one belongs ends the load
+    // with the error box; the pages must not keep showing the scenario before.
     ClearScenarioView(*view_);
+    throw;
   }
+  ClearScenarioView(*view_);
 }
 
 void MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
