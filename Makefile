@@ -25,7 +25,7 @@ demo: build-native build-windows
 	scripts/demo
 
 bench: build-native
-	scripts/bench
+	bench/run
 
 clean:
 	rm -rf build

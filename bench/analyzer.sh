@@ -13,8 +13,8 @@ cmake --preset native >/dev/null
 cmake --build --preset native --target analyzer make_bench_scenario bench_floor >/dev/null
 mkdir -p "$out"
 scenario="$out/large.scn"
-[ -f "$scenario" ] && [ "$scenario" -nt "$native/tools/make_bench_scenario" ] ||
-  "$native/tools/make_bench_scenario" "$scenario"
+[ -f "$scenario" ] && [ "$scenario" -nt "$native/bench/make_bench_scenario" ] ||
+  "$native/bench/make_bench_scenario" "$scenario"
 
 "$native/analyzer/analyzer" "$scenario" >"$out/large.report"
 report_bytes="$(stat -c %s "$out/large.report")"
@@ -34,7 +34,7 @@ best_ms() {
 }
 
 analyzer_us="$(best_ms "$native/analyzer/analyzer" "$scenario")"
-floor_us="$(best_ms "$native/tools/bench_floor" "$scenario" "$scenario.chunks" "$report_bytes")"
+floor_us="$(best_ms "$native/bench/bench_floor" "$scenario" "$scenario.chunks" "$report_bytes")"
 
 awk -v a="$analyzer_us" -v f="$floor_us" -v size="$(stat -c %s "$scenario")" -v report="$report_bytes" 'BEGIN {
   printf "scenario: %.1f MB file, %.1f MB report\n", size / 1e6, report / 1e6

@@ -53,9 +53,9 @@ int main(int argc, char** argv)
         std::vector<NamedScenario> damaged = MakeDamagedScenarios();
         WriteAll(root / "samples/Data/Scenarios", samples);
         WriteAll(root / "analyzer/tests/cases", damaged);
-        WriteAll(root / "fuzz/corpus/fuzz_analyzer_walk", samples);
-        WriteAll(root / "fuzz/corpus/fuzz_analyzer_walk", damaged);
-        WriteChunkSeeds(root / "fuzz/corpus/fuzz_analyzer_chunks");
+        WriteAll(root / "analyzer/fuzz/corpus/fuzz_analyzer_walk", samples);
+        WriteAll(root / "analyzer/fuzz/corpus/fuzz_analyzer_walk", damaged);
+        WriteChunkSeeds(root / "analyzer/fuzz/corpus/fuzz_analyzer_chunks");
     } catch (const std::exception& error) {
         fprintf(stderr, "make_scenarios: %s\n", error.what());
         return 1;

@@ -8,7 +8,7 @@ fresh="$(mktemp -d)"
 trap 'rm -rf "$fresh"' EXIT
 "$1" "$fresh"
 status=0
-for dir in samples/Data/Scenarios analyzer/tests/cases fuzz/corpus/fuzz_analyzer_walk fuzz/corpus/fuzz_analyzer_chunks; do
+for dir in samples/Data/Scenarios analyzer/tests/cases analyzer/fuzz/corpus/fuzz_analyzer_walk analyzer/fuzz/corpus/fuzz_analyzer_chunks; do
   while IFS= read -r -d '' file; do
     name="${file#"$fresh"/}"
     if ! cmp -s "$file" "$root/$name"; then

@@ -36,6 +36,3 @@ add_custom_command(
   VERBATIM)
 add_custom_target(lister_resources DEPENDS ${LISTER_RESOURCE_OUTPUTS})
 
-if(BUILD_TESTING)
-  add_subdirectory(${LISTER_RESOURCES_SOURCE_DIR}/check ${CMAKE_BINARY_DIR}/lister/resources/check)
-endif()

@@ -1,6 +1,7 @@
 // DDS files made in memory for the decoder and loader tests.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -27,13 +28,13 @@ inline std::vector<std::uint8_t> Dxt1Block(std::uint16_t colour0, std::uint16_t 
 inline std::vector<std::uint8_t> DdsFile(std::uint32_t width, std::uint32_t height,
                                          const std::vector<std::uint8_t>& data,
                                          const char* format = "DXT1") {
-  std::vector<std::uint8_t> file(128, 0);
+  std::vector<std::uint8_t> file(128 + data.size(), 0);
   std::memcpy(file.data(), "DDS ", 4);
   PutU32(file, 4, 124);
   PutU32(file, 12, height);
   PutU32(file, 16, width);
   std::memcpy(file.data() + 84, format, 4);
-  file.insert(file.end(), data.begin(), data.end());
+  std::copy(data.begin(), data.end(), file.begin() + 128);
   return file;
 }
 
