@@ -2,12 +2,8 @@
 
 #include <cstdlib>
 
-unsigned char* AllocateChunkBuffer(uint32_t size)
-{
-    return static_cast<unsigned char*>(malloc(size == 0 ? 1 : size));
+unsigned char* AllocateChunkBuffer(uint32_t size) {
+  return static_cast<unsigned char*>(malloc(size == 0 ? 1 : size));
 }
 
-void FreeChunkBuffer(unsigned char* buffer)
-{
-    free(buffer);
-}
+void FreeChunkBuffer(unsigned char* buffer) { free(buffer); }

@@ -13,7 +13,7 @@ const uint32_t kFirstHandledChunkType = 4;
 const int kChunkHandlerSlots = 4;  // chunk types 4, 5, 6 and 7
 
 struct ChunkHandlerTable {
-    ChunkHandler handlers[kChunkHandlerSlots];  // empty slots are null
+  ChunkHandler handlers[kChunkHandlerSlots];  // empty slots are null
 };
 
 // Walks the file from offset 0 and dispatches every chunk. Returns 0 when all

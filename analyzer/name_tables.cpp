@@ -5,6 +5,7 @@
 namespace {
 
 // Names are printed exactly as they stand: the lister looks them up by their text.
+// clang-format off
 const NameEntry kGoodsNames[] = {
     {1348628182u, "Grain"},
     {2967844317u, "Vegetables"},
@@ -42,7 +43,9 @@ const NameEntry kGoodsNames[] = {
     {3382072500u, "Spices"},
     {2166136261u, "Denarii"},
 };
+// clang-format on
 
+// clang-format off
 const NameEntry kRegionNames[] = {
     {1345710205u, "Southern Europe"},
     {2923251459u, "Northern Europe"},
@@ -50,7 +53,9 @@ const NameEntry kRegionNames[] = {
     {3015284903u, "Asia"},
     {1850388778u, "Desert"},
 };
+// clang-format on
 
+// clang-format off
 const NameEntry kBuildingNames[] = {
     {4230496239u, "Small Insula"},
     {4230496236u, "Medium Insula"},
@@ -171,14 +176,13 @@ const NameEntry kBuildingNames[] = {
     {512342566u, "Medium Tree"},
     {3109482632u, "Large Tree"},
 };
+// clang-format on
 
 template <size_t Count>
-const char* FindName(const NameEntry (&table)[Count], uint32_t id)
-{
-    for (const NameEntry& entry : table)
-        if (entry.id == id)
-            return entry.name;
-    return nullptr;
+const char* FindName(const NameEntry (&table)[Count], uint32_t id) {
+  for (const NameEntry& entry : table)
+    if (entry.id == id) return entry.name;
+  return nullptr;
 }
 
 }  // namespace
@@ -192,17 +196,8 @@ const int RegionNameCount = sizeof kRegionNames / sizeof kRegionNames[0];
 const NameEntry* BuildingNames = kBuildingNames;
 const int BuildingNameCount = sizeof kBuildingNames / sizeof kBuildingNames[0];
 
-const char* FindGoodName(uint32_t id)
-{
-    return FindName(kGoodsNames, id);
-}
+const char* FindGoodName(uint32_t id) { return FindName(kGoodsNames, id); }
 
-const char* FindRegionName(uint32_t id)
-{
-    return FindName(kRegionNames, id);
-}
+const char* FindRegionName(uint32_t id) { return FindName(kRegionNames, id); }
 
-const char* FindBuildingName(uint32_t id)
-{
-    return FindName(kBuildingNames, id);
-}
+const char* FindBuildingName(uint32_t id) { return FindName(kBuildingNames, id); }

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 struct NameEntry {
-    uint32_t id;
-    char name[24];
+  uint32_t id;
+  char name[24];
 };
 
 extern const NameEntry* GoodsNames;

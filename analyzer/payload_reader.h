@@ -4,9 +4,9 @@
 #include <cstdint>
 
 struct PayloadReader {
-    const unsigned char* data;  // not owned: the container walk frees it after the handler
-    int64_t position;           // offset of the next byte; only ever moves forward
-    int32_t size;
+  const unsigned char* data;  // not owned: the container walk frees it after the handler
+  int64_t position;           // offset of the next byte; only ever moves forward
+  int32_t size;
 };
 
 PayloadReader MakePayloadReader(const unsigned char* data, int32_t size);

@@ -8,8 +8,8 @@
 #include <vector>
 
 struct NamedScenario {
-    std::string fileName;
-    scenario_writer::Bytes bytes;
+  std::string fileName;
+  scenario_writer::Bytes bytes;
 };
 
 // Chunk types of the container.

@@ -11,7 +11,8 @@
 
 // What the action prints to standard output.
 std::string CaptureOutput(const std::function<void()>& action);
-std::string CaptureSectionOutput(void (*print)(PayloadReader*), const scenario_writer::Bytes& payload);
+std::string CaptureSectionOutput(void (*print)(PayloadReader*),
+                                 const scenario_writer::Bytes& payload);
 std::string CaptureHandlerOutput(ChunkHandler handler, const scenario_writer::Bytes& payload);
 
 // A temporary file holding the bytes, positioned at its start.

@@ -55,9 +55,7 @@ struct Channels {
   int red, green, blue;
 };
 
-Channels Split(std::uint16_t colour) {
-  return {colour >> 11, (colour >> 5) & 0x3F, colour & 0x1F};
-}
+Channels Split(std::uint16_t colour) { return {colour >> 11, (colour >> 5) & 0x3F, colour & 0x1F}; }
 
 std::string Printable(const std::uint8_t* code) {
   std::string text;

@@ -15,9 +15,8 @@ struct RatingLabel {
 };
 
 constexpr RatingLabel kRatings[] = {
-    {"CultureInfo", "CULTURE"},       {"SecurityInfo", "SECURITY"},
-    {"ProsperityInfo", "PROSPERITY"}, {"FavorInfo", "FAVOR"},
-    {"PopulationInfo", "POPULATION"},
+    {"CultureInfo", "CULTURE"}, {"SecurityInfo", "SECURITY"},     {"ProsperityInfo", "PROSPERITY"},
+    {"FavorInfo", "FAVOR"},     {"PopulationInfo", "POPULATION"},
 };
 
 }  // namespace
@@ -35,7 +34,8 @@ void ShowGoalTexts(View& view, const ScenarioTexts& texts, bool openPlay,
   view.SetText("ZielNoteInfo",
                scenarioKind == "Userszenario" ? kUserScenarioNote : kNoFurtherGoals);
   view.SetTextColor("ZielInfo", kDarkGrey);
-  for (const RatingLabel& rating : kRatings) view.SetText(rating.label, texts.Lookup(rating.textId));
+  for (const RatingLabel& rating : kRatings)
+    view.SetText(rating.label, texts.Lookup(rating.textId));
 }
 
 }  // namespace lister

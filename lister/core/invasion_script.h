@@ -16,13 +16,13 @@ struct CohortSlot {
 
 // The texts as the script gives them; empty when the script does not.
 struct InvasionEntry {
-  int number = 0;             // i of mInvasions[i]
-  std::string people;         // "0" Carthaginians to "4" Parthians
-  std::string kind;           // "0" pillagers, "1" raid, "2" invasion, "10" not named
-  std::string ransom;         // blanks kept
-  std::string startDelay;     // weeks
-  std::string repeatInterval; // weeks
-  CohortSlot cohorts[6];      // the first six AddCohort lines in a row
+  int number = 0;              // i of mInvasions[i]
+  std::string people;          // "0" Carthaginians to "4" Parthians
+  std::string kind;            // "0" pillagers, "1" raid, "2" invasion, "10" not named
+  std::string ransom;          // blanks kept
+  std::string startDelay;      // weeks
+  std::string repeatInterval;  // weeks
+  CohortSlot cohorts[6];       // the first six AddCohort lines in a row
 };
 
 // The first invasionCount invasions; past the first 50 only those that

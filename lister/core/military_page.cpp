@@ -40,8 +40,7 @@ std::string KindWord(const std::string& code) {
 }
 
 std::string RansomText(const std::string& ransom) {
-  return Trim(ransom) == "0" ? " Freikaufen nicht möglich"
-                             : " Freikaufen  :" + ransom + " Denarii";
+  return Trim(ransom) == "0" ? " Freikaufen nicht möglich" : " Freikaufen  :" + ransom + " Denarii";
 }
 
 struct CohortWord {
@@ -49,17 +48,17 @@ struct CohortWord {
   const char* word;
 };
 constexpr CohortWord kCohortWords[] = {
-    {"Lt", " Kohorte(n) Leichte IInfantrie"},  {"Hvy", " Kohorte(n) Schwere IInfantrie"},
-    {"Cav", " Kohorte(n) Kavallerie"},         {"Aux", " Kohorte(n) Hilfstruppen"},
-    {"Catapult", " Kohorte(n) Artillerie"},    {"Siege", " Kohorte(n) Belagerungsrammen"},
+    {"Lt", " Kohorte(n) Leichte IInfantrie"}, {"Hvy", " Kohorte(n) Schwere IInfantrie"},
+    {"Cav", " Kohorte(n) Kavallerie"},        {"Aux", " Kohorte(n) Hilfstruppen"},
+    {"Catapult", " Kohorte(n) Artillerie"},   {"Siege", " Kohorte(n) Belagerungsrammen"},
 };
 
 void AppendInvasion(View& view, const char* pane, const InvasionEntry& invasion) {
   view.AppendLine(pane, "");
   view.AppendHeading(pane, "Invasion " + std::to_string(invasion.number + 1), kMaroon);
   view.AppendLine(pane, PeopleWord(invasion.people) + KindWord(invasion.kind));
-  view.AppendLine(pane, FormatWeeks(ParseIntOr(invasion.startDelay, 0), " Start nach  : ",
-                                    " Monaten"));
+  view.AppendLine(pane,
+                  FormatWeeks(ParseIntOr(invasion.startDelay, 0), " Start nach  : ", " Monaten"));
   view.AppendLine(pane, RepeatText(ParseIntOr(invasion.repeatInterval, kDefaultRepeatWeeks),
                                    "erneut nach : ", " Monaten"));
   view.AppendLine(pane, RansomText(invasion.ransom));
@@ -73,12 +72,12 @@ void AppendMilitaryRequest(View& view, const char* pane, int number,
                            const MilitaryRequestEntry& request) {
   view.AppendLine(pane, "");
   view.AppendHeading(pane, "Anforderungen " + std::to_string(number), kMaroon);
-  view.AppendLine(pane, FormatWeeks(ParseIntOr(request.startWeek, 0), " Start nach : ",
-                                    " Monaten"));
-  view.AppendLine(pane, RepeatText(ParseIntOr(request.recursionWeek, 0), " erneut nach: ",
-                                   " Monate"));
-  view.AppendLine(pane, FormatWeeks(ParseIntOr(request.deadline, 0), " Frist         : ",
-                                    " Monate"));
+  view.AppendLine(pane,
+                  FormatWeeks(ParseIntOr(request.startWeek, 0), " Start nach : ", " Monaten"));
+  view.AppendLine(pane,
+                  RepeatText(ParseIntOr(request.recursionWeek, 0), " erneut nach: ", " Monate"));
+  view.AppendLine(pane,
+                  FormatWeeks(ParseIntOr(request.deadline, 0), " Frist         : ", " Monate"));
   view.AppendLine(pane, request.reward == "Leer" ? " kein Ansehensgewinn"
                                                  : " " + request.reward + " Punkte Ansehen");
   view.AppendLine(pane, request.penalty == "Leer"
@@ -96,8 +95,7 @@ std::string FormatWeeks(int weeks, const std::string& prefix, const std::string&
   int years = weeks / kWeeksPerYear;
   int months = (weeks % kWeeksPerYear) / kWeeksPerMonth;
   std::string text = prefix + std::to_string(years) + (years > 1 ? " Jahren" : " Jahr");
-  if (months > 0)
-    text += ", " + std::to_string(months) + (months > 1 ? pluralMonthWord : " Monat");
+  if (months > 0) text += ", " + std::to_string(months) + (months > 1 ? pluralMonthWord : " Monat");
   return text;
 }
 

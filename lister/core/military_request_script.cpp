@@ -114,9 +114,9 @@ void ReadCohorts(const std::vector<std::string>& lines, const CohortBlock& block
 
 std::vector<MilitaryRequestEntry> ReadMilitaryRequests(const std::vector<std::string>& scriptLines,
                                                        int requestCount) {
-  long long started = std::count_if(scriptLines.begin(), scriptLines.end(), [](const std::string& line) {
-    return Contains(line, "new MilitaryRequest()");
-  });
+  long long started = std::count_if(
+      scriptLines.begin(), scriptLines.end(),
+      [](const std::string& line) { return Contains(line, "new MilitaryRequest()"); });
   long long shown = std::min<long long>(requestCount, std::max<long long>(kAlwaysShown, started));
 
   Marks fieldMarks = FieldBlockMarks(scriptLines);

@@ -10,7 +10,7 @@ namespace lister {
 
 struct AnalyzerRun {
   bool started = false;
-  std::string failure;  // the system's reason when the program could not be started
+  std::string failure;              // the system's reason when the program could not be started
   std::vector<std::string> output;  // standard output, one entry per line
   std::vector<std::string> errors;  // standard error, one entry per line
 };

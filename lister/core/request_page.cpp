@@ -25,11 +25,12 @@ std::string GermanDuration(const std::string& englishDuration) {
     const char* german;
   };
   static constexpr Word kWords[] = {
-      {"years", "Jahren"}, {"year", "Jahr"},     {"months", "Monaten"},
+      {"years", "Jahren"}, {"year", "Jahr"},    {"months", "Monaten"},
       {"month", "Monat"},  {"Weeks", "Wochen"}, {"week", "Woche"},
   };
   std::string text = englishDuration;
-  for (const Word& word : kWords) text = Trim(ReplaceAllIgnoreCase(text, word.english, word.german));
+  for (const Word& word : kWords)
+    text = Trim(ReplaceAllIgnoreCase(text, word.english, word.german));
   return text;
 }
 

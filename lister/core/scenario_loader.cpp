@@ -15,10 +15,12 @@ namespace {
 constexpr const char* kFileNameLine = "Information for file: ";
 
 constexpr const char* kSummaryLabels[] = {
-    "MilitaryRequestsInfo", "MilitaryInvasionsInfo", "NatureEventsInfo", "WagePlebejerInfo",
-    "WageEquitesInfo",      "TradeRequestsInfo",     "CitiesCountInfo",  "PopulationInfo",
-    "FavorInfo",            "ProsperityInfo",        "CultureInfo",      "SecurityInfo",
-    "ZielNoteInfo",         "ScnStatusInfo",         "MapLocationInfo",  "MapSizeInfo",
+    "MilitaryRequestsInfo", "MilitaryInvasionsInfo", "NatureEventsInfo",
+    "WagePlebejerInfo",     "WageEquitesInfo",       "TradeRequestsInfo",
+    "CitiesCountInfo",      "PopulationInfo",        "FavorInfo",
+    "ProsperityInfo",       "CultureInfo",           "SecurityInfo",
+    "ZielNoteInfo",         "ScnStatusInfo",         "MapLocationInfo",
+    "MapSizeInfo",
 };
 
 constexpr const char* kGoodsSlots[] = {"SellWare1", "SellWare2", "SellWare3",
@@ -28,9 +30,8 @@ constexpr const char* kGoodsSlots[] = {"SellWare1", "SellWare2", "SellWare3",
 // failed load must not leave an earlier scenario's values in them.
 constexpr const char* kCityLabels[] = {"MapLocationInfo2", "CityType", "TradeRouteType",
                                        "TradeRouteStatus"};
-constexpr const char* kRequestLabels[] = {"REQWareCount", "REQWareName", "REQTime",
-                                          "REQComply",    "REQRecurs",   "REQReward",
-                                          "REQPenalty",   "REQText"};
+constexpr const char* kRequestLabels[] = {"REQWareCount", "REQWareName", "REQTime",    "REQComply",
+                                          "REQRecurs",    "REQReward",   "REQPenalty", "REQText"};
 
 void FormFileNames(ScenarioState& state, const std::string& scenarioFile) {
   state.scenarioFile = scenarioFile;
@@ -43,9 +44,9 @@ void FormFileNames(ScenarioState& state, const std::string& scenarioFile) {
 bool CheckCompanionFiles(Platform& platform, const ScenarioState& state,
                          const std::string& scenarioDir) {
   if (!platform.FileExists(scenarioDir + state.scenarioFile)) {
-    platform.ShowMessage(MessageKind::FileError,
-                         "Es konnte keine Szenariodatei gefunden werden!(" + state.scenarioFile +
-                             "). Das Szenario ist so nicht lauffähig!");
+    platform.ShowMessage(MessageKind::FileError, "Es konnte keine Szenariodatei gefunden werden!(" +
+                                                     state.scenarioFile +
+                                                     "). Das Szenario ist so nicht lauffähig!");
     return false;
   }
   if (!platform.FileExists(scenarioDir + state.pictureFile)) {
@@ -97,9 +98,9 @@ bool RunAnalyzerOnScenario(Platform& platform, ScenarioState& state,
   if (!state.reportLines.empty() && state.reportLines.front().rfind(kFileNameLine, 0) == 0)
     state.reportLines.erase(state.reportLines.begin());
   if (!run.errors.empty()) {
-    platform.ShowMessage(MessageKind::FileError,
-                         "Die Szenariodatei ist beschädigt!(" + state.scenarioFile +
-                             "). Der Lesevorgang wird abgebrochen!");
+    platform.ShowMessage(MessageKind::FileError, "Die Szenariodatei ist beschädigt!(" +
+                                                     state.scenarioFile +
+                                                     "). Der Lesevorgang wird abgebrochen!");
     return false;
   }
   return true;

@@ -13,16 +13,17 @@ constexpr const char* kKingdomCampaign[] = {
 };
 
 constexpr const char* kRepublicCampaign[] = {
-    "Capua.scn",    "Tarentum.scn",  "Neapolis.scn", "Syracusae.scn", "Carthago Nova.scn",
-    "Corsica.scn",  "Sardinia.scn",  "Numantia.scn", "Gallia Cisalpina.scn",
-    "Genua.scn",    "Ariminum.scn",  "Placentia.scn", "Via Appia.scn", "Cumae.scn",
+    "Capua.scn",     "Tarentum.scn",      "Neapolis.scn",
+    "Syracusae.scn", "Carthago Nova.scn", "Corsica.scn",
+    "Sardinia.scn",  "Numantia.scn",      "Gallia Cisalpina.scn",
+    "Genua.scn",     "Ariminum.scn",      "Placentia.scn",
+    "Via Appia.scn", "Cumae.scn",
 };
 
 constexpr const char* kEmpireCampaign[] = {
-    "Londinium.scn",   "Lutetia.scn",      "Colonia.scn",     "Vindobona.scn",
-    "Palmyra.scn",     "Antiochia.scn",    "Alexandria.scn",  "Leptis Magna.scn",
-    "Emerita.scn",     "Eboracum.scn",     "Mogontiacum.scn", "Dacia.scn",
-    "Limes Germanicus.scn", "Aquincum.scn",
+    "Londinium.scn",   "Lutetia.scn",    "Colonia.scn",          "Vindobona.scn", "Palmyra.scn",
+    "Antiochia.scn",   "Alexandria.scn", "Leptis Magna.scn",     "Emerita.scn",   "Eboracum.scn",
+    "Mogontiacum.scn", "Dacia.scn",      "Limes Germanicus.scn", "Aquincum.scn",
 };
 
 template <std::size_t N>

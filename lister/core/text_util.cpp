@@ -17,8 +17,7 @@ std::size_t ByteOffsetOf(const std::string& s, int pos) {
   std::size_t offset = 0;
   for (int chars = 1; chars < pos && offset < s.size(); ++chars) {
     ++offset;
-    while (offset < s.size() && IsContinuationByte(static_cast<unsigned char>(s[offset])))
-      ++offset;
+    while (offset < s.size() && IsContinuationByte(static_cast<unsigned char>(s[offset]))) ++offset;
   }
   return offset;
 }
@@ -69,9 +68,7 @@ std::string CopyFrom(const std::string& s, int pos) {
   return begin >= s.size() ? std::string() : s.substr(begin);
 }
 
-int CharLength(const std::string& s) {
-  return s.empty() ? 0 : CharPositionOf(s, s.size() - 1);
-}
+int CharLength(const std::string& s) { return s.empty() ? 0 : CharPositionOf(s, s.size() - 1); }
 
 std::string Trim(const std::string& s) {
   std::size_t begin = 0;
@@ -138,7 +135,7 @@ int ParseIntOr(const std::string& text, int fallback) {
 const std::string& LineAt(const std::vector<std::string>& lines, long long i) {
   static const std::string kNothing;
   return (i >= 0 && i < static_cast<long long>(lines.size())) ? lines[static_cast<std::size_t>(i)]
-                                                               : kNothing;
+                                                              : kNothing;
 }
 
 }  // namespace lister

@@ -11,25 +11,27 @@ struct Translation {
   const char* german;
 };
 
+// clang-format off
 constexpr Translation kRegions[] = {
     {"North Africa", "Nordafrika"},   {"Northern Europe", "Nordeuropa"},
     {"Southern Europe", "Südeuropa"}, {"Asia", "Naher Osten"},
     {"Desert", "Afrika"},
 };
+// clang-format on
 
 constexpr Translation kGoods[] = {
-    {"Grain", "Getreide"},        {"Sheep", "Wolle"},        {"Vegetables", "Gemüse"},
-    {"Meat", "Fleisch"},          {"Olives", "Oliven"},      {"Grapes", "Trauben"},
-    {"Wool", "Wolle"},            {"Timber", "Nutzholz"},    {"Clay", "Ton"},
-    {"Iron", "Eisen"},            {"Marble", "Marmor"},      {"Clothing", "Kleidung"},
-    {"Glass", "Glaswaren"},       {"Olive Oil", "Olivenöl"}, {"Pottery", "Töpferwaren"},
-    {"Furniture", "Möbel"},       {"Jewelry", "Schmuck"},    {"Utensils", "Besteck"},
-    {"Wine", "Wein"},             {"Armor", "Rüstungen"},    {"Weapons", "Waffen"},
-    {"Amber", "Bernstein"},       {"Cosmetics", "Kosmetik"}, {"Furs", "Pelze"},
-    {"Incense", "Weihrauch"},     {"Honey", "Honig"},        {"Ivory", "Elfenbein"},
-    {"Perfume", "Parfüm"},        {"Salt", "Salz"},          {"Silk", "Seide"},
-    {"Spices", "Gewürze"},        {"Denarii", "Denarii"},    {"Gold", "Gold"},
-    {"Papyrus", "Papyrus"},       {"Sand", "Sand"},          {"Silphium", "Silphium"},
+    {"Grain", "Getreide"},    {"Sheep", "Wolle"},        {"Vegetables", "Gemüse"},
+    {"Meat", "Fleisch"},      {"Olives", "Oliven"},      {"Grapes", "Trauben"},
+    {"Wool", "Wolle"},        {"Timber", "Nutzholz"},    {"Clay", "Ton"},
+    {"Iron", "Eisen"},        {"Marble", "Marmor"},      {"Clothing", "Kleidung"},
+    {"Glass", "Glaswaren"},   {"Olive Oil", "Olivenöl"}, {"Pottery", "Töpferwaren"},
+    {"Furniture", "Möbel"},   {"Jewelry", "Schmuck"},    {"Utensils", "Besteck"},
+    {"Wine", "Wein"},         {"Armor", "Rüstungen"},    {"Weapons", "Waffen"},
+    {"Amber", "Bernstein"},   {"Cosmetics", "Kosmetik"}, {"Furs", "Pelze"},
+    {"Incense", "Weihrauch"}, {"Honey", "Honig"},        {"Ivory", "Elfenbein"},
+    {"Perfume", "Parfüm"},    {"Salt", "Salz"},          {"Silk", "Seide"},
+    {"Spices", "Gewürze"},    {"Denarii", "Denarii"},    {"Gold", "Gold"},
+    {"Papyrus", "Papyrus"},   {"Sand", "Sand"},          {"Silphium", "Silphium"},
 };
 
 template <std::size_t N>

@@ -11,8 +11,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::vector<std::string> lines(1);
   for (std::size_t i = 0; i < size; ++i) {
-    if (data[i] == '\n') lines.emplace_back();
-    else lines.back() += static_cast<char>(data[i]);
+    if (data[i] == '\n')
+      lines.emplace_back();
+    else
+      lines.back() += static_cast<char>(data[i]);
   }
   try {
     lister::ReadReportSummary(lines);

@@ -13,8 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text(reinterpret_cast<const char*>(data), size);
   std::vector<std::string> lines(1);
   for (char c : text) {
-    if (c == '\n') lines.emplace_back();
-    else lines.back() += c;
+    if (c == '\n')
+      lines.emplace_back();
+    else
+      lines.back() += c;
   }
   try {
     lister::ScanScript(lines);

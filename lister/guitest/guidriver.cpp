@@ -51,7 +51,8 @@ std::vector<HWND> TopLevelWindows() {
       [](HWND window, LPARAM list) -> BOOL {
         DWORD process = 0;
         GetWindowThreadProcessId(window, &process);
-        if (process == target.process.dwProcessId) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+        if (process == target.process.dwProcessId)
+          reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&windows));
@@ -103,17 +104,19 @@ std::string ClassOf(HWND window) {
 
 HWND VisibleMessageBox() {
   for (HWND window : TopLevelWindows())
-    if (ClassOf(window) == "#32770" && IsWindowVisible(window) && ComponentName(window).empty()) return window;
+    if (ClassOf(window) == "#32770" && IsWindowVisible(window) && ComponentName(window).empty())
+      return window;
   return nullptr;
 }
 
 std::string WindowText(HWND window) {
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kMessageTimeoutMs, &length)) return {};
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kMessageTimeoutMs, &length))
+    return {};
   std::wstring text(length + 1, L'\0');
   DWORD_PTR copied = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL,
-                      kMessageTimeoutMs, &copied);
+  SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_NORMAL, kMessageTimeoutMs, &copied);
   text.resize(copied);
   return lister::Narrow(text);
 }
@@ -135,7 +138,9 @@ bool ActionPending() {
   return false;
 }
 
-bool Exited() { return target.running && WaitForSingleObject(target.process.hProcess, 0) == WAIT_OBJECT_0; }
+bool Exited() {
+  return target.running && WaitForSingleObject(target.process.hProcess, 0) == WAIT_OBJECT_0;
+}
 
 struct SentMessage {
   HWND window;
@@ -155,7 +160,8 @@ void SendInBackground(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
       [](void* parameter) -> DWORD {
         auto* sent = static_cast<SentMessage*>(parameter);
         SendMessageW(sent->window, sent->message, sent->wParam, sent->lParam);
-        if (sent->remoteMemory) VirtualFreeEx(target.process.hProcess, sent->remoteMemory, 0, MEM_RELEASE);
+        if (sent->remoteMemory)
+          VirtualFreeEx(target.process.hProcess, sent->remoteMemory, 0, MEM_RELEASE);
         delete sent;
         return 0;
       },
@@ -166,8 +172,8 @@ void SendInBackground(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
 // can reach it as if one of its own controls had sent it.
 LPARAM RemoteNotification(HWND from, UINT code) {
   NMHDR header{from, static_cast<UINT_PTR>(GetDlgCtrlID(from)), code};
-  void* remote = VirtualAllocEx(target.process.hProcess, nullptr, sizeof header, MEM_COMMIT | MEM_RESERVE,
-                                PAGE_READWRITE);
+  void* remote = VirtualAllocEx(target.process.hProcess, nullptr, sizeof header,
+                                MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   if (!remote) return 0;
   WriteProcessMemory(target.process.hProcess, remote, &header, sizeof header, nullptr);
   return reinterpret_cast<LPARAM>(remote);
@@ -179,7 +185,8 @@ std::string Rectangle(HWND window) {
   HWND parent = GetAncestor(window, GA_PARENT);
   MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
   std::ostringstream out;
-  out << rect.left << ' ' << rect.top << ' ' << rect.right - rect.left << ' ' << rect.bottom - rect.top;
+  out << rect.left << ' ' << rect.top << ' ' << rect.right - rect.left << ' '
+      << rect.bottom - rect.top;
   return out.str();
 }
 
@@ -227,9 +234,10 @@ std::string Start(const std::string& program) {
     CloseHandle(target.process.hProcess);
     CloseHandle(target.process.hThread);
   }
-  target.running = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                  &startup, &target.process);
-  if (!target.running) return "error cannot start " + program + " (" + std::to_string(GetLastError()) + ")";
+  target.running = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                  nullptr, &startup, &target.process);
+  if (!target.running)
+    return "error cannot start " + program + " (" + std::to_string(GetLastError()) + ")";
   return "ok " + std::to_string(target.process.dwProcessId);
 }
 
@@ -252,12 +260,14 @@ std::string WaitReady(int seconds) {
   return ready ? "ok " + state : "error the program did not become ready";
 }
 
-std::string Execute(const std::string& command, const std::string& name, const std::string& rest, int seconds) {
+std::string Execute(const std::string& command, const std::string& name, const std::string& rest,
+                    int seconds) {
   if (command == "start") return Start(name + (rest.empty() ? "" : " " + rest));
   if (!target.running) return "error no program started";
   if (command == "wait-ready") return WaitReady(seconds);
   if (command == "wait-exit") {
-    if (WaitForSingleObject(target.process.hProcess, static_cast<DWORD>(seconds) * 1000) != WAIT_OBJECT_0)
+    if (WaitForSingleObject(target.process.hProcess, static_cast<DWORD>(seconds) * 1000) !=
+        WAIT_OBJECT_0)
       return "error the program did not end";
     DWORD code = 0;
     GetExitCodeProcess(target.process.hProcess, &code);
@@ -270,15 +280,19 @@ std::string Execute(const std::string& command, const std::string& name, const s
   }
   if (command == "box") {
     HWND box = nullptr;
-    if (!Wait([&] { return (box = VisibleMessageBox()) != nullptr; }, seconds)) return "error no message box";
+    if (!Wait([&] { return (box = VisibleMessageBox()) != nullptr; }, seconds))
+      return "error no message box";
     return "ok " + BoxText(box);
   }
-  if (command == "no-box") return VisibleMessageBox() ? "error " + BoxText(VisibleMessageBox()) : "ok";
+  if (command == "no-box")
+    return VisibleMessageBox() ? "error " + BoxText(VisibleMessageBox()) : "ok";
   if (command == "box-ok") {
     HWND box = VisibleMessageBox();
     if (!box) return "error no message box";
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(Button(box, IDOK)));
-    if (!Wait([&] { return !IsWindow(box) || !IsWindowVisible(box); }, seconds)) return "error the box stays";
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(Button(box, IDOK)));
+    if (!Wait([&] { return !IsWindow(box) || !IsWindowVisible(box); }, seconds))
+      return "error the box stays";
     return "ok";
   }
   if (command == "names") {
@@ -290,12 +304,14 @@ std::string Execute(const std::string& command, const std::string& name, const s
   if (command == "top-level") {
     std::string answer = "ok";
     for (HWND window : TopLevelWindows())
-      if (IsWindowVisible(window)) answer += "\t" + (ComponentName(window).empty() ? ClassOf(window) : ComponentName(window));
+      if (IsWindowVisible(window))
+        answer += "\t" + (ComponentName(window).empty() ? ClassOf(window) : ComponentName(window));
     return answer;
   }
 
   HWND control = nullptr;
-  if (!Wait([&] { return (control = FindControl(name)) != nullptr; }, command == "exists" ? 0 : seconds))
+  if (!Wait([&] { return (control = FindControl(name)) != nullptr; },
+            command == "exists" ? 0 : seconds))
     return command == "exists" ? "ok 0" : "error no control named " + name;
   if (command == "exists") return "ok 1";
   if (command == "text") return "ok " + Escape(WindowText(control));
@@ -333,11 +349,13 @@ std::string Execute(const std::string& command, const std::string& name, const s
   }
 
   // Actions: the handler runs while the driver goes on; wait-idle waits for it.
-  if (!Wait([] { return !ActionPending(); }, seconds)) return "error an earlier action has not ended";
+  if (!Wait([] { return !ActionPending(); }, seconds))
+    return "error an earlier action has not ended";
   if (command == "select") {
     int index = std::stoi(rest);
     SendMessageW(control, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendInBackground(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), LBN_SELCHANGE),
+    SendInBackground(GetParent(control), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(control), LBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(control));
     return "ok";
   }
@@ -349,8 +367,8 @@ std::string Execute(const std::string& command, const std::string& name, const s
     int index = std::stoi(rest);
     SendMessageW(control, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
     LPARAM header = RemoteNotification(control, TCN_SELCHANGE);
-    SendInBackground(GetParent(control), WM_NOTIFY, static_cast<WPARAM>(GetDlgCtrlID(control)), header,
-                     reinterpret_cast<void*>(header));
+    SendInBackground(GetParent(control), WM_NOTIFY, static_cast<WPARAM>(GetDlgCtrlID(control)),
+                     header, reinterpret_cast<void*>(header));
     return "ok";
   }
   if (command == "redraw") {
@@ -384,11 +402,12 @@ int main() {
     words >> command >> name;
     std::getline(words, rest);
     if (!rest.empty() && rest.front() == ' ') rest.erase(0, 1);
-    std::string answer = command == "wait-idle"
-                             ? (Wait([] { return !ActionPending() || VisibleMessageBox(); }, seconds)
-                                    ? std::string(ActionPending() ? "ok box" : "ok idle")
-                                    : std::string("error the action did not end"))
-                             : Execute(command, name, rest, seconds);
+    std::string answer =
+        command == "wait-idle"
+            ? (Wait([] { return !ActionPending() || VisibleMessageBox(); }, seconds)
+                   ? std::string(ActionPending() ? "ok box" : "ok idle")
+                   : std::string("error the action did not end"))
+            : Execute(command, name, rest, seconds);
     std::printf("%s\n", answer.c_str());
     std::fflush(stdout);
   }

@@ -18,15 +18,17 @@ bool ReadFile(const char* path, std::vector<std::uint8_t>& bytes) {
   if (!in) return false;
   bytes.resize(static_cast<std::size_t>(in.tellg()));
   in.seekg(0);
-  return static_cast<bool>(in.read(reinterpret_cast<char*>(bytes.data()),
-                                   static_cast<std::streamsize>(bytes.size())));
+  return static_cast<bool>(
+      in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())));
 }
 
 bool Decode(const char* path, lister::RgbPicture& picture) {
   std::vector<std::uint8_t> file;
   std::string error;
-  if (!ReadFile(path, file)) error = "cannot read the file";
-  else if (lister::DecodeDxt1(file, picture, error)) return true;
+  if (!ReadFile(path, file))
+    error = "cannot read the file";
+  else if (lister::DecodeDxt1(file, picture, error))
+    return true;
   std::fprintf(stderr, "%s: %s\n", path, error.c_str());
   return false;
 }

@@ -32,26 +32,26 @@ Lines Requests(const std::string& count, const Lines& script) {
 }
 
 TEST(InvasionsPage, StatementsOfOneInvasionOnly) {
-  Lines page = Invasions("11", {
-      "mInvasions[1] = new InvasionSetup(ePeople.kGaul, eInvasionType.kPillagers, 90, 8, 1);",
-      "mInvasions[1].AddCohort(eCohortType.Cohort_Cav, 2, 0);",
-      "// a gap",
-      "mInvasions[1].AddCohort(eCohortType.Cohort_Lt, 4, 0);",
-      "mInvasions[1].AddCohort(eCohortType.Cohort_Aux, 1, 0);",
-      "mInvasions[1].AddCohort(eCohortType.Cohort_Aux, 1, 0);",
-      "mInvasions[1].AddCohort(eCohortType.Cohort_Aux, 1, 0);",
-      "mInvasions[1].AddCohort(eCohortType.Cohort_Hvy, 3, 0);",  // the seventh line
-      "mInvasions[1].CreateInvasion(1, 2);",
-      "mInvasions[1].CreateInvasion(1, 480);",
-      "mInvasions[10] = new InvasionSetup(ePeople.kGreek);",  // no type anywhere after it
-  });
+  Lines page = Invasions(
+      "11",
+      {
+          "mInvasions[1] = new InvasionSetup(ePeople.kGaul, eInvasionType.kPillagers, 90, 8, 1);",
+          "mInvasions[1].AddCohort(eCohortType.Cohort_Cav, 2, 0);", "// a gap",
+          "mInvasions[1].AddCohort(eCohortType.Cohort_Lt, 4, 0);",
+          "mInvasions[1].AddCohort(eCohortType.Cohort_Aux, 1, 0);",
+          "mInvasions[1].AddCohort(eCohortType.Cohort_Aux, 1, 0);",
+          "mInvasions[1].AddCohort(eCohortType.Cohort_Aux, 1, 0);",
+          "mInvasions[1].AddCohort(eCohortType.Cohort_Hvy, 3, 0);",  // the seventh line
+          "mInvasions[1].CreateInvasion(1, 2);", "mInvasions[1].CreateInvasion(1, 480);",
+          "mInvasions[10] = new InvasionSetup(ePeople.kGreek);",  // no type anywhere after it
+      });
   ASSERT_EQ(page.size(), 11u * 7 + 5);
   EXPECT_EQ(Lines(page.begin() + 7, page.begin() + 19),
             (Lines{"", "Invasion 2", " Gallier,  Plünderer", " Start nach  : 0 Jahr, 2 Monaten",
-                   "erneut nach : 0 Jahr", " Freikaufen  : 90 Denarii", " Angreifer   :",
-                   "  -  4 Kohorte(n) Leichte IInfantrie", "  -  2 Kohorte(n) Kavallerie",
-                   "  -  1 Kohorte(n) Hilfstruppen", "  -  1 Kohorte(n) Hilfstruppen",
-                   "  -  1 Kohorte(n) Hilfstruppen"}));
+                   "erneut nach : 0 Jahr", " Freikaufen  : 90 Denarii",
+                   " Angreifer   :", "  -  4 Kohorte(n) Leichte IInfantrie",
+                   "  -  2 Kohorte(n) Kavallerie", "  -  1 Kohorte(n) Hilfstruppen",
+                   "  -  1 Kohorte(n) Hilfstruppen", "  -  1 Kohorte(n) Hilfstruppen"}));
   // No statements: every default.
   EXPECT_EQ(Lines(page.begin(), page.begin() + 7),
             (Lines{"", "Invasion 1", " Karthager,  Plünderer", " Start nach  : 0 Jahr",
@@ -89,13 +89,14 @@ TEST(MilitaryRequestsPage, FieldsAndTheFirstSixCohorts) {
 TEST(MilitaryRequestsPage, RequestsNeverHandedOverReadTheirUnsetMarks) {
   // Cohort and field blocks of a request without its own statements both
   // start from the marks' first value, the script's first line.
-  Lines page = Requests("3", {
-      "requestInfo.mReward = 4; request.AddCohort(eCohortType.Cohort_Lt, 2);",
-      "request = new MilitaryRequest();",
-      "request.AddMilitaryRequest(requestInfo);",
-      "request = new MilitaryRequest();",
-      "request = new MilitaryRequest();",
-  });
+  Lines page =
+      Requests("3", {
+                        "requestInfo.mReward = 4; request.AddCohort(eCohortType.Cohort_Lt, 2);",
+                        "request = new MilitaryRequest();",
+                        "request.AddMilitaryRequest(requestInfo);",
+                        "request = new MilitaryRequest();",
+                        "request = new MilitaryRequest();",
+                    });
   ASSERT_EQ(page.size(), 3u * 8);
   EXPECT_EQ(page[1 * 8 + 7], " Angreifer : insgesamt 0 Kohorte(n)");
   EXPECT_EQ(page[2 * 8 + 5], " 4 Punkte Ansehen");

@@ -92,8 +92,7 @@ TEST_F(SamplePages, CitiesAndTheirGoods) {
                            "250 Marmor|Marble", "|", "|", "80 Glaswaren|Glass", "|", "|"}));
   SelectCity(3);
   EXPECT_EQ(City(), (Lines{"Ausländische Stadt", "Wasserhandelsroute", "geöffnet", "|", "|", "|",
-                           "400 Olivenöl|OliveOil", "50 Waffen|Weapons",
-                           "300 Denarii|Denarii"}));
+                           "400 Olivenöl|OliveOil", "50 Waffen|Weapons", "300 Denarii|Denarii"}));
   SelectCity(4);
   EXPECT_EQ(City(), (Lines{"Feindliche Stadt", "-*-", "-*-", "|", "|", "|", "|", "|", "|"}));
   EXPECT_EQ(view.SelectedListIndex("CityList"), 4);
@@ -104,8 +103,8 @@ TEST_F(SamplePages, CitiesAndTheirGoods) {
   SelectCity(1);
   EXPECT_EQ(City(), (Lines{"", "-*-", "-*-", "|", "|", "|", "|", "|", "|"}));
   SelectCity(2);  // no route kind line: the positional tests find nothing
-  EXPECT_EQ(City(), (Lines{"", "-*-", "-*-", "60 Eisen|Iron", "|", "|", "20 Rüstungen|Armor",
-                           "|", "|"}));
+  EXPECT_EQ(City(),
+            (Lines{"", "-*-", "-*-", "60 Eisen|Iron", "|", "|", "20 Rüstungen|Armor", "|", "|"}));
 }
 
 TEST_F(SamplePages, OrdersAndRequests) {
@@ -122,9 +121,9 @@ TEST_F(SamplePages, OrdersAndRequests) {
   EXPECT_EQ(Request(2)[2], "(none)");
   EXPECT_EQ(Request(3)[4], "1 Jahr");
   state.reportLines.push_back("  Favor penalty   : 9");  // a later section
-  EXPECT_EQ(Request(11), (Lines{"90", "Wolle", "4 Jahren, 4 Monaten, 2 Wochen", "3 Monaten",
-                                "1 Jahr, 1 Monat", "6 Punkte Ansehen", "kein Ansehensverlust",
-                                "Wool"}));
+  EXPECT_EQ(Request(11),
+            (Lines{"90", "Wolle", "4 Jahren, 4 Monaten, 2 Wochen", "3 Monaten", "1 Jahr, 1 Monat",
+                   "6 Punkte Ansehen", "kein Ansehensverlust", "Wool"}));
   EXPECT_EQ(view.GetText("REQText"), texts.Lookup("REQUEST_11_BODY"));
 
   Request(5);
@@ -166,28 +165,53 @@ TEST_F(SamplePages, Resources) {
 
 TEST_F(SamplePages, MilitaryPanes) {
   Load("Tiberis", "tiberis");
-  EXPECT_EQ(view.RichTexts("Invasionen"),
-            (Lines{"", "Invasion 1", " Karthager,  Belagerung", " Start nach  : 2 Jahren",
-                   " keine Wiederholung", " Freikaufen  : 1500 Denarii", " Angreifer   :",
-                   "  -  4 Kohorte(n) Leichte IInfantrie", "  -  3 Kohorte(n) Schwere IInfantrie",
-                   "  -  2 Kohorte(n) Artillerie", "  -  1 Kohorte(n) Belagerungsrammen", "",
-                   "Invasion 2", " Griechen,  Überfall", " Start nach  : 1 Jahr, 1 Monat",
-                   "erneut nach : 1 Jahr", " Freikaufen nicht möglich", " Angreifer   :",
-                   "  -  3 Kohorte(n) Kavallerie", "  -  2 Kohorte(n) Hilfstruppen"}));
+  EXPECT_EQ(view.RichTexts("Invasionen"), (Lines{"",
+                                                 "Invasion 1",
+                                                 " Karthager,  Belagerung",
+                                                 " Start nach  : 2 Jahren",
+                                                 " keine Wiederholung",
+                                                 " Freikaufen  : 1500 Denarii",
+                                                 " Angreifer   :",
+                                                 "  -  4 Kohorte(n) Leichte IInfantrie",
+                                                 "  -  3 Kohorte(n) Schwere IInfantrie",
+                                                 "  -  2 Kohorte(n) Artillerie",
+                                                 "  -  1 Kohorte(n) Belagerungsrammen",
+                                                 "",
+                                                 "Invasion 2",
+                                                 " Griechen,  Überfall",
+                                                 " Start nach  : 1 Jahr, 1 Monat",
+                                                 "erneut nach : 1 Jahr",
+                                                 " Freikaufen nicht möglich",
+                                                 " Angreifer   :",
+                                                 "  -  3 Kohorte(n) Kavallerie",
+                                                 "  -  2 Kohorte(n) Hilfstruppen"}));
   EXPECT_TRUE(view["Invasionen"].rich[1].heading);
   EXPECT_EQ(view["Invasionen"].rich[1].color.red, 128);
   EXPECT_TRUE(view["Invasionen"].scrolledToTop);
-  EXPECT_EQ(view.RichTexts("Anforderungen"),
-            (Lines{"", "Anforderungen 1", " Start nach : 1 Jahr, 3 Monaten",
-                   " keine Wiederholung", " Frist         : 0 Jahr, 6 Monate",
-                   " 10 Punkte Ansehen", " 5 Punkte Ansehensverlust",
-                   " Angreifer : insgesamt 3 Kohorte(n)", "", "Anforderungen 2",
-                   " Start nach : 2 Jahren, 1 Monat", " erneut nach: 1 Jahr",
-                   " Frist         : 0 Jahr, 2 Monate", " 0 Punkte Ansehen",
-                   " kein Ansehensverlust", " Angreifer : insgesamt 6 Kohorte(n)", "",
-                   "Anforderungen 3", " Start nach : 3 Jahren, 1 Monat", " keine Wiederholung",
-                   " Frist         : 0 Jahr", " 15 Punkte Ansehen", " 8 Punkte Ansehensverlust",
-                   " Angreifer : insgesamt 4 Kohorte(n)"}));
+  EXPECT_EQ(view.RichTexts("Anforderungen"), (Lines{"",
+                                                    "Anforderungen 1",
+                                                    " Start nach : 1 Jahr, 3 Monaten",
+                                                    " keine Wiederholung",
+                                                    " Frist         : 0 Jahr, 6 Monate",
+                                                    " 10 Punkte Ansehen",
+                                                    " 5 Punkte Ansehensverlust",
+                                                    " Angreifer : insgesamt 3 Kohorte(n)",
+                                                    "",
+                                                    "Anforderungen 2",
+                                                    " Start nach : 2 Jahren, 1 Monat",
+                                                    " erneut nach: 1 Jahr",
+                                                    " Frist         : 0 Jahr, 2 Monate",
+                                                    " 0 Punkte Ansehen",
+                                                    " kein Ansehensverlust",
+                                                    " Angreifer : insgesamt 6 Kohorte(n)",
+                                                    "",
+                                                    "Anforderungen 3",
+                                                    " Start nach : 3 Jahren, 1 Monat",
+                                                    " keine Wiederholung",
+                                                    " Frist         : 0 Jahr",
+                                                    " 15 Punkte Ansehen",
+                                                    " 8 Punkte Ansehensverlust",
+                                                    " Angreifer : insgesamt 4 Kohorte(n)"}));
 
   Load("Nova Roma", "nova_roma");
   EXPECT_EQ(view.RichTexts("Invasionen")[2], " Parthianer,  Plünderer");

@@ -96,16 +96,21 @@ class LoadScenarioTest : public ::testing::Test {
   void SetUp() override {
     AddScenario("Region Nord");
     platform.analyzerRun.started = true;
-    platform.analyzerRun.output = {
-        "Information for file: Region Nord.scn", "", "Map size: 384", "",
-        "Number of goals: 3", "Number of cities: 4", "City 1:", "Region: Northern Europe", ""};
+    platform.analyzerRun.output = {"Information for file: Region Nord.scn",
+                                   "",
+                                   "Map size: 384",
+                                   "",
+                                   "Number of goals: 3",
+                                   "Number of cities: 4",
+                                   "City 1:",
+                                   "Region: Northern Europe",
+                                   ""};
     Select("Region Nord.scn");
   }
 
   void AddScenario(const std::string& base) {
     platform.files[kDir + base + ".scn"] = "scenario";
-    platform.files[kDir + base + "_Color.dds"] =
-        Bytes(DdsFile(4, 4, Dxt1Block(0xFFFF, 0x0000, 0)));
+    platform.files[kDir + base + "_Color.dds"] = Bytes(DdsFile(4, 4, Dxt1Block(0xFFFF, 0x0000, 0)));
     platform.files[kDir + base + ".xml"] =
         "<Texts><String id='OVERVIEW'>Am Fluss\\n\\nim Norden</String>"
         "<String id='CULTURE'>40</String><String id='POPULATION'>3000</String></Texts>";
@@ -300,8 +305,8 @@ TEST(ClearScenarioView, LeavesNothingOfTheLastScenario) {
                             "MapLocationInfo", "MapLocationInfo2", "CityType", "TradeRouteType",
                             "TradeRouteStatus", "Anforderungen", "Invasionen", "WageEquitesInfo"})
     EXPECT_EQ(view.GetText(label), "-*-") << label;
-  for (const char* label : {"REQText", "REQWareName", "REQPenalty", "SellWare2Name",
-                            "BuyWare3Count", "Story"})
+  for (const char* label :
+       {"REQText", "REQWareName", "REQPenalty", "SellWare2Name", "BuyWare3Count", "Story"})
     EXPECT_EQ(view.GetText(label), "") << label;
   EXPECT_TRUE(view["CityList"].items.empty());
   EXPECT_TRUE(view["REQList"].items.empty());

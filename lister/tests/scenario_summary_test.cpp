@@ -22,8 +22,14 @@ TEST(ReportSummary, OneGoalOrOpenPlayMeansOpenPlay) {
 
 TEST(ReportSummary, FirstMatchingLinesGiveSizeRegionAndCities) {
   const ReportSummary summary = ReadReportSummary({
-      "Map size: 256", "", "City 1:", "  Region: Desert trade post",
-      "Region: Asia", "Number of cities: 12", "Number of cities: 4", "Map size: 512",
+      "Map size: 256",
+      "",
+      "City 1:",
+      "  Region: Desert trade post",
+      "Region: Asia",
+      "Number of cities: 12",
+      "Number of cities: 4",
+      "Map size: 512",
   });
   EXPECT_EQ(summary.mapSize, "mittlere Karte");
   EXPECT_EQ(summary.region, "unbekannt");  // the first "Region" line names no region
@@ -83,9 +89,9 @@ TEST(OverviewText, DoubledAndSingleMarkersEachMakeOneLineBreak) {
 
 TEST(GoalTexts, GoalsShowTheScenarioRatings) {
   XmlTexts texts;
-  ASSERT_TRUE(texts.LoadText(
-      "<T><String id='CULTURE'>40</String><String id='SECURITY'>30</String>"
-      "<String id='PROSPERITY'>20</String><String id='FAVOR'>50</String></T>"));
+  ASSERT_TRUE(
+      texts.LoadText("<T><String id='CULTURE'>40</String><String id='SECURITY'>30</String>"
+                     "<String id='PROSPERITY'>20</String><String id='FAVOR'>50</String></T>"));
   RecordingView view;
   ShowGoalTexts(view, texts, false, "Original Szenario");
   EXPECT_EQ(view.GetText("ZielInfo"), "Spielziele");

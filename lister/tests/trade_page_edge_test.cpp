@@ -14,10 +14,21 @@ namespace {
 
 TEST(TradePage, TradeCityWithoutGoodsNeverShowsTheNextCitys) {
   ScenarioState state;
-  state.reportLines = {"City 0:", "  Foreign trade route", "  Land trade route", "  Open: yes",
-                       "  Visible: yes", "  Sells: none", "  Buys: none", "City 1:",
-                       "  Water trade route", "  Open: yes", "  Visible: yes", "  Sells:",
-                       "    Silphium", "  Buys:", "    3 Wool"};
+  state.reportLines = {"City 0:",
+                       "  Foreign trade route",
+                       "  Land trade route",
+                       "  Open: yes",
+                       "  Visible: yes",
+                       "  Sells: none",
+                       "  Buys: none",
+                       "City 1:",
+                       "  Water trade route",
+                       "  Open: yes",
+                       "  Visible: yes",
+                       "  Sells:",
+                       "    Silphium",
+                       "  Buys:",
+                       "    3 Wool"};
   RecordingView view;
   PageState pages;
   view.AddListItem("CityList", "A");

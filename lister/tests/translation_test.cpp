@@ -14,7 +14,7 @@ TEST(MapSizeText, ReadsOnlyThreeDigitsAfterTheColon) {
   EXPECT_EQ(MapSizeText("Map size: 256"), "mittlere Karte");
   EXPECT_EQ(MapSizeText("Map size: 384"), "grosse Karte");
   EXPECT_EQ(MapSizeText("Map size: 512"), "riesige Karte");
-  EXPECT_EQ(MapSizeText("Map size: 1024"), "unbekannt");  // read as 102
+  EXPECT_EQ(MapSizeText("Map size: 1024"), "unbekannt");     // read as 102
   EXPECT_EQ(MapSizeText("Map size: 1280"), "kleine Karte");  // read as 128
   EXPECT_EQ(MapSizeText("Map size: 0"), "unbekannt");
   EXPECT_THROW(MapSizeText("Map size: big"), ConversionError);

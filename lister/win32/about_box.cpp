@@ -28,8 +28,8 @@ bool AboutBox::Create(HINSTANCE instance, HWND owner) {
   SIZE size = WindowSizeForClient(kAboutLayout, kAboutStyle, kAboutExStyle);
   int left = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
   int top = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
-  return CreateWindowExW(kAboutExStyle, kAboutClass, L"", kAboutStyle, left, top, size.cx,
-                         size.cy, owner, nullptr, instance, this) != nullptr;
+  return CreateWindowExW(kAboutExStyle, kAboutClass, L"", kAboutStyle, left, top, size.cx, size.cy,
+                         owner, nullptr, instance, this) != nullptr;
 }
 
 LRESULT CALLBACK AboutBox::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -8,6 +8,7 @@ namespace {
 
 using K = ControlKind;
 
+// clang-format off
 constexpr ControlSpec kControls[] = {
     {"CreditLabel", nullptr, K::Label, {111, 8, 150, 41}, L"Die Kartenleser", kCentred},
     {"AnalyzerLabel", nullptr, K::Label, {8, 55, 97, 41}, L"analyzer.exe", kCentred},
@@ -16,16 +17,14 @@ constexpr ControlSpec kControls[] = {
     {"Versionslabel", nullptr, K::Label, {111, 112, 150, 41}, L"Version 3.2 2017", kCentred},
     {"CloseAbout", nullptr, K::Button, {8, 176, 253, 25}, L"OK", 0},
 };
+// clang-format on
 
 constexpr const char* kFocusOrder[] = {"CloseAbout"};
 
 }  // namespace
 
 const WindowLayout kAboutLayout = {
-    267, 211,
-    kControls, std::size(kControls),
-    nullptr, 0,
-    kFocusOrder, std::size(kFocusOrder),
+    267, 211, kControls, std::size(kControls), nullptr, 0, kFocusOrder, std::size(kFocusOrder),
 };
 
 }  // namespace lister

@@ -30,7 +30,8 @@ COLORREF TextColorOf(HWND label) {
 
 std::wstring TextOf(HWND label) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(label)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(label, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<size_t>(GetWindowTextW(label, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -73,24 +74,19 @@ void OnPaint(HWND label) {
 
 LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      OnPaint(label);
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
+    case WM_PAINT: OnPaint(label); return 0;
+    case WM_ERASEBKGND: return 1;
     case WM_SETFONT:
       SetWindowLongPtrW(label, kFontSlot, static_cast<LONG_PTR>(wParam));
       if (LOWORD(lParam)) InvalidateRect(label, nullptr, TRUE);
       return 0;
-    case WM_GETFONT:
-      return GetWindowLongPtrW(label, kFontSlot);
+    case WM_GETFONT: return GetWindowLongPtrW(label, kFontSlot);
     case WM_SETTEXT: {
       LRESULT result = DefWindowProcW(label, message, wParam, lParam);
       InvalidateRect(label, nullptr, TRUE);
       return result;
     }
-    case WM_NCHITTEST:
-      return HTTRANSPARENT;
+    case WM_NCHITTEST: return HTTRANSPARENT;
   }
   return DefWindowProcW(label, message, wParam, lParam);
 }

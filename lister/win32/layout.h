@@ -16,15 +16,15 @@ enum class ControlKind {
   PageControl,  // tabs; its sheets are the controls whose parent it is, in tab order
   Sheet,        // a tab page, filling its page control's display area; text is the tab caption
   Panel,
-  Picture,      // text names the picture resource shown until the program replaces it
+  Picture,  // text names the picture resource shown until the program replaces it
   Shape,
   RichText,
   FileList,
 };
 
 enum LayoutFlag : unsigned {
-  kCentred = 1u << 0,           // text centred horizontally
-  kTopAligned = 1u << 1,        // text at the top instead of centred vertically
+  kCentred = 1u << 0,     // text centred horizontally
+  kTopAligned = 1u << 1,  // text at the top instead of centred vertically
   kWrapWords = 1u << 2,
   kShadowBackground = 1u << 3,  // a background of its own in the button-shadow colour
   kReadOnly = 1u << 4,

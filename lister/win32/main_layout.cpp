@@ -9,6 +9,7 @@ namespace {
 
 using K = ControlKind;
 
+// clang-format off
 constexpr ControlSpec kControls[] = {
     // The window itself.
     {"Image1", nullptr, K::Picture, {8, 8, 278, 75}, L"BANNER", 0},
@@ -137,6 +138,7 @@ constexpr ControlSpec kControls[] = {
     {"Story", "TabText", K::RichText, {16, 11, 553, 380}, L"Story",
      kNoBorder | kButtonFaceBackground | kVerticalScrollBar},
 };
+// clang-format on
 
 constexpr TabSize kTabSizes[] = {
     {"PG1", 118, 30},
@@ -148,9 +150,9 @@ constexpr const char* kFocusOrder[] = {"Beenden", "OpenAbout", "SCNFilesList", "
 }  // namespace
 
 const WindowLayout kMainLayout = {
-    810, 585,
-    kControls, std::size(kControls),
-    kTabSizes, std::size(kTabSizes),
+    810,         585,
+    kControls,   std::size(kControls),
+    kTabSizes,   std::size(kTabSizes),
     kFocusOrder, std::size(kFocusOrder),
 };
 

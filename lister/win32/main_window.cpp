@@ -32,9 +32,9 @@ constexpr char kNoScenarioHint[] = "Keine Szenarien gefunden";
 
 void MainWindow::RegisterWindowClass(HINSTANCE instance) {
   WNDCLASSEXW windowClass = BasicWindowClass(instance, kMainClass, WindowProc);
-  windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                                    GetSystemMetrics(SM_CXICON),
-                                                    GetSystemMetrics(SM_CYICON), 0));
+  windowClass.hIcon =
+      static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
   windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
                                                       GetSystemMetrics(SM_CXSMICON),
                                                       GetSystemMetrics(SM_CYSMICON), 0));
@@ -76,23 +76,12 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE:
-      return OnCreate() ? 0 : -1;
-    case WM_COMMAND:
-      OnCommand(wParam, lParam);
-      return 0;
-    case WM_NOTIFY:
-      OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
-      return 0;
-    case WM_ACTIVATE:
-      OnActivate(LOWORD(wParam));
-      return 0;
-    case WM_SETFOCUS:
-      OnSetFocus();
-      return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
+    case WM_CREATE: return OnCreate() ? 0 : -1;
+    case WM_COMMAND: OnCommand(wParam, lParam); return 0;
+    case WM_NOTIFY: OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); return 0;
+    case WM_ACTIVATE: OnActivate(LOWORD(wParam)); return 0;
+    case WM_SETFOCUS: OnSetFocus(); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
   }
   return DefWindowProcW(window_, message, wParam, lParam);
 }
@@ -186,12 +175,17 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (control == nullptr) return;
   RunHandler(window_, [&] {
     if (code == LBN_SELCHANGE) {
-      if (control == controls_.Find("SCNFilesList")) SCNFilesListClick();
-      else if (control == controls_.Find("CityList")) CityListClick();
-      else if (control == controls_.Find("REQList")) REQListClick();
+      if (control == controls_.Find("SCNFilesList"))
+        SCNFilesListClick();
+      else if (control == controls_.Find("CityList"))
+        CityListClick();
+      else if (control == controls_.Find("REQList"))
+        REQListClick();
     } else if (code == BN_CLICKED) {
-      if (control == controls_.Find("Beenden")) BeendenClick();
-      else if (control == controls_.Find("OpenAbout")) OpenAboutClick();
+      if (control == controls_.Find("Beenden"))
+        BeendenClick();
+      else if (control == controls_.Find("OpenAbout"))
+        OpenAboutClick();
     }
   });
 }
@@ -206,8 +200,9 @@ void MainWindow::OnActivate(WORD state) {
 }
 
 void MainWindow::OnSetFocus() {
-  HWND target = focused_ != nullptr && IsWindow(focused_) ? focused_
-                                                          : GetNextDlgTabItem(window_, nullptr, FALSE);
+  HWND target = focused_ != nullptr && IsWindow(focused_)
+                    ? focused_
+                    : GetNextDlgTabItem(window_, nullptr, FALSE);
   if (target != nullptr) SetFocus(target);
 }
 

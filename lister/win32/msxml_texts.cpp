@@ -6,8 +6,8 @@ namespace lister {
 namespace {
 
 // {2933BF95-7B36-11D2-B20E-00C04F983E60}; the import libraries do not carry it.
-const IID kIidXmlDomDocument2 = {0x2933bf95, 0x7b36, 0x11d2,
-                                 {0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98, 0x3e, 0x60}};
+const IID kIidXmlDomDocument2 = {
+    0x2933bf95, 0x7b36, 0x11d2, {0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98, 0x3e, 0x60}};
 
 // Newest first: version 6 evaluates XPath natively; older versions are told to.
 const wchar_t* const kDocumentProgIds[] = {L"Msxml2.DOMDocument.6.0", L"Msxml2.DOMDocument.3.0",
@@ -27,14 +27,17 @@ IXMLDOMDocument2* CreateDocument() {
 
 class Bstr {
  public:
-  explicit Bstr(const std::wstring& text) : value_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
+  explicit Bstr(const std::wstring& text)
+      : value_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
   Bstr() = default;
   ~Bstr() { SysFreeString(value_); }
   Bstr(const Bstr&) = delete;
   Bstr& operator=(const Bstr&) = delete;
   BSTR get() const { return value_; }
   BSTR* out() { return &value_; }
-  std::wstring text() const { return value_ ? std::wstring(value_, SysStringLen(value_)) : std::wstring(); }
+  std::wstring text() const {
+    return value_ ? std::wstring(value_, SysStringLen(value_)) : std::wstring();
+  }
 
  private:
   BSTR value_ = nullptr;

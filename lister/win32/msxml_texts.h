@@ -2,8 +2,8 @@
 #pragma once
 
 #include <windows.h>
-#include <objbase.h>
 #include <msxml2.h>
+#include <objbase.h>
 
 #include "platform.h"
 

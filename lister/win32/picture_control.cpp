@@ -64,11 +64,8 @@ void OnPaint(HWND window) {
 
 LRESULT CALLBACK PictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      OnPaint(window);
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
+    case WM_PAINT: OnPaint(window); return 0;
+    case WM_ERASEBKGND: return 1;
     case WM_NCDESTROY:
       ReplaceSlot(window, kSourceSlot, nullptr);
       ReplaceSlot(window, kScaledSlot, nullptr);

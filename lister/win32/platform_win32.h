@@ -18,7 +18,8 @@ class Win32Platform : public Platform {
                      std::string& error) override;
   bool ReadTextLines(const std::string& path, std::vector<std::string>& lines,
                      std::string& error) override;
-  AnalyzerRun RunAnalyzer(const std::string& analyzerPath, const std::string& scenarioFile) override;
+  AnalyzerRun RunAnalyzer(const std::string& analyzerPath,
+                          const std::string& scenarioFile) override;
   void ShowMessage(MessageKind kind, const std::string& text) override;
 
  private:

@@ -82,8 +82,8 @@ HBITMAP DecodeImage(const BYTE* data, DWORD size) {
 
 HBITMAP LoadResourcePicture(const std::wstring& name) {
   if (name.empty()) return nullptr;
-  HANDLE bitmap = LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0,
-                             LR_CREATEDIBSECTION);
+  HANDLE bitmap =
+      LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
   if (bitmap != nullptr) return static_cast<HBITMAP>(bitmap);
   const BYTE* data = nullptr;
   DWORD size = 0;

@@ -31,7 +31,8 @@ void ForEachEntry(const std::wstring& pattern, Visit visit) {
 
 void ClearFileAttributes(const std::wstring& folder) {
   ForEachEntry(folder + L"*.*", [&](const WIN32_FIND_DATAW& entry) {
-    if (!IsDirectory(entry)) SetFileAttributesW((folder + entry.cFileName).c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!IsDirectory(entry))
+      SetFileAttributesW((folder + entry.cFileName).c_str(), FILE_ATTRIBUTE_NORMAL);
   });
 }
 

@@ -7,8 +7,7 @@ namespace {
 LRESULT CALLBACK SheetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-    case WM_NOTIFY:
-      return SendMessageW(GetAncestor(window, GA_ROOT), message, wParam, lParam);
+    case WM_NOTIFY: return SendMessageW(GetAncestor(window, GA_ROOT), message, wParam, lParam);
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }

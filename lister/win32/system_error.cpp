@@ -9,7 +9,8 @@ std::wstring SystemErrorText(DWORD code) {
   DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
       nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-  std::wstring text = length > 0 ? std::wstring(buffer, length) : L"Fehler " + std::to_wstring(code);
+  std::wstring text =
+      length > 0 ? std::wstring(buffer, length) : L"Fehler " + std::to_wstring(code);
   if (buffer != nullptr) LocalFree(buffer);
   while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
     text.pop_back();

@@ -30,7 +30,8 @@ std::wstring DecodeText(const std::vector<std::uint8_t>& bytes) {
   size_t size = bytes.size();
   if (size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF)
     return DecodeCodePage(data + 3, size - 3, CP_UTF8);
-  if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE) return DecodeUtf16(data + 2, size - 2, false);
+  if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE)
+    return DecodeUtf16(data + 2, size - 2, false);
   if (size >= 2 && data[0] == 0xFE && data[1] == 0xFF) return DecodeUtf16(data + 2, size - 2, true);
   return DecodeCodePage(data, size, CP_ACP);
 }

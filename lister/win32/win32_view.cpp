@@ -19,7 +19,8 @@ COLORREF ToColorRef(Rgb color) { return RGB(color.red, color.green, color.blue);
 
 std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -53,7 +54,9 @@ void Win32View::SetTextColor(const std::string& control, Rgb color) {
   SetLabelTextColor(Find(control), ToColorRef(color));
 }
 
-void Win32View::ClearList(const std::string& list) { SendMessageW(Find(list), LB_RESETCONTENT, 0, 0); }
+void Win32View::ClearList(const std::string& list) {
+  SendMessageW(Find(list), LB_RESETCONTENT, 0, 0);
+}
 
 void Win32View::AddListItem(const std::string& list, const std::string& item) {
   SendMessageW(Find(list), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
@@ -86,7 +89,9 @@ void Win32View::ShowPicture(const std::string& picture, const RgbPicture& image)
   SetPictureBitmap(Find(picture), BitmapFromRgb(image));
 }
 
-void Win32View::ClearPicture(const std::string& picture) { SetPictureBitmap(Find(picture), nullptr); }
+void Win32View::ClearPicture(const std::string& picture) {
+  SetPictureBitmap(Find(picture), nullptr);
+}
 
 void Win32View::SetVisible(const std::string& control, bool visible) {
   ShowWindow(Find(control), visible ? SW_SHOW : SW_HIDE);

@@ -52,8 +52,8 @@ HWND CreateSheet(HWND pageControl, const ControlSpec& row) {
   GetClientRect(pageControl, &area);
   TabCtrl_AdjustRect(pageControl, FALSE, &area);
   DWORD visible = index == 0 ? WS_VISIBLE : 0;
-  return CreateChild(pageControl, kSheetClass, L"", visible | WS_CLIPCHILDREN,
-                     WS_EX_CONTROLPARENT, area, kSheetIdBase + index);
+  return CreateChild(pageControl, kSheetClass, L"", visible | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
+                     area, kSheetIdBase + index);
 }
 
 HWND CreateRichText(HWND parent, const ControlSpec& row, const RECT& box, int id) {
@@ -112,7 +112,8 @@ void ApplyFocusOrder(const WindowLayout& layout, const ControlRegistry& controls
 }  // namespace
 
 void RegisterControlClasses(HINSTANCE instance) {
-  INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX commonControls{sizeof commonControls,
+                                      ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&commonControls);
   LoadLibraryW(L"Msftedit.dll");
   RegisterLabelClass(instance);
@@ -126,23 +127,22 @@ HWND CreateLayoutControl(HWND parent, const ControlSpec& row, int id) {
   const wchar_t* text = row.text != nullptr ? row.text : L"";
   switch (row.kind) {
     case ControlKind::Label:
-      return CreateChild(parent, kLabelClass, text, WS_VISIBLE | LabelWindowStyle(row.flags), 0, box, id);
+      return CreateChild(parent, kLabelClass, text, WS_VISIBLE | LabelWindowStyle(row.flags), 0,
+                         box, id);
     case ControlKind::ListBox:
-    case ControlKind::FileList:
-      return CreateListBox(parent, row, box, id);
+    case ControlKind::FileList: return CreateListBox(parent, row, box, id);
     case ControlKind::Button:
       return CreateChild(parent, L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, box,
                          id);
     case ControlKind::PageControl: {
-      HWND pageControl = CreateChild(parent, WC_TABCONTROLW, L"",
-                                     WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
-                                         TCS_FIXEDWIDTH,
-                                     WS_EX_CONTROLPARENT, box, id);
+      HWND pageControl =
+          CreateChild(parent, WC_TABCONTROLW, L"",
+                      WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH,
+                      WS_EX_CONTROLPARENT, box, id);
       SetWindowSubclass(pageControl, PageControlProc, 0, 0);
       return pageControl;
     }
-    case ControlKind::Sheet:
-      return CreateSheet(parent, row);
+    case ControlKind::Sheet: return CreateSheet(parent, row);
     case ControlKind::Panel:
       return CreateChild(parent, kSheetClass, L"", WS_VISIBLE | WS_CLIPCHILDREN,
                          WS_EX_CONTROLPARENT, box, id);
@@ -151,10 +151,8 @@ HWND CreateLayoutControl(HWND parent, const ControlSpec& row, int id) {
       if (row.text != nullptr) SetPictureBitmap(picture, LoadResourcePicture(row.text));
       return picture;
     }
-    case ControlKind::Shape:
-      return CreateChild(parent, kShapeClass, L"", WS_VISIBLE, 0, box, id);
-    case ControlKind::RichText:
-      return CreateRichText(parent, row, box, id);
+    case ControlKind::Shape: return CreateChild(parent, kShapeClass, L"", WS_VISIBLE, 0, box, id);
+    case ControlKind::RichText: return CreateRichText(parent, row, box, id);
   }
   throw std::logic_error("unknown control kind");
 }

@@ -18,7 +18,7 @@ struct RichLine {
 
 struct CreatedControl {
   std::string name;
-  std::string kind;  // "label" or "image"
+  std::string kind;     // "label" or "image"
   std::string content;  // label text or bitmap resource name
   Rect rect{};
   LabelStyle style{};

@@ -36,8 +36,7 @@ std::string XmlTexts::Lookup(const std::string& id) const {
   pugi::xpath_node node = document_.document_element().select_node(query);
   if (!node) return {};
   std::string text;
-  for (pugi::xml_node n = node.node().first_child(); n; n = n.next_sibling())
-    AppendText(n, text);
+  for (pugi::xml_node n = node.node().first_child(); n; n = n.next_sibling()) AppendText(n, text);
   return text;
 }
 

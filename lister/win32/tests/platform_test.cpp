@@ -32,46 +32,56 @@ void CheckLines(const std::vector<std::string>& actual, const std::vector<std::s
 std::wstring TempFolder() {
   wchar_t base[MAX_PATH];
   GetTempPathW(MAX_PATH, base);
-  std::wstring folder = std::wstring(base) + L"lister platform test " + std::to_wstring(GetCurrentProcessId()) + L"\\";
+  std::wstring folder = std::wstring(base) + L"lister platform test " +
+                        std::to_wstring(GetCurrentProcessId()) + L"\\";
   CreateDirectoryW(folder.c_str(), nullptr);
   return folder;
 }
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD written = 0;
   WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(file);
 }
 
-std::vector<std::string> ReadLines(lister::Platform& platform, const std::wstring& path, const std::string& bytes) {
+std::vector<std::string> ReadLines(lister::Platform& platform, const std::wstring& path,
+                                   const std::string& bytes) {
   WriteBytes(path, bytes);
   std::vector<std::string> lines;
   std::string error;
-  Check(platform.ReadTextLines(lister::Narrow(path), lines, error), "reading " + lister::Narrow(path));
+  Check(platform.ReadTextLines(lister::Narrow(path), lines, error),
+        "reading " + lister::Narrow(path));
   return lines;
 }
 
 void TestTextFiles(lister::Platform& platform, const std::wstring& folder) {
   std::wstring path = folder + L"text.cs";
-  CheckLines(ReadLines(platform, path, "one\r\ntwo\nthree\rfour\r\n"), {"one", "two", "three", "four"},
+  CheckLines(ReadLines(platform, path, "one\r\ntwo\nthree\rfour\r\n"),
+             {"one", "two", "three", "four"},
              "CR LF, LF and CR all break lines; a final break adds nothing");
   CheckLines(ReadLines(platform, path, "a\n\nb\n\n"), {"a", "", "b", ""}, "empty lines are kept");
   CheckLines(ReadLines(platform, path, ""), {}, "an empty file has no lines");
-  CheckLines(ReadLines(platform, path, "\xEF\xBB\xBFGem\xC3\xBCse\r\n"), {"Gem\xC3\xBCse"}, "UTF-8 with its mark");
-  CheckLines(ReadLines(platform, path, std::string("\xFF\xFEG\0\xFC\0\r\0\n\0x\0", 12)), {"G\xC3\xBC", "x"},
-             "UTF-16 little endian");
-  CheckLines(ReadLines(platform, path, std::string("\xFE\xFF\0G\0\xFC\0\n", 8)), {"G\xC3\xBC"}, "UTF-16 big endian");
+  CheckLines(ReadLines(platform, path, "\xEF\xBB\xBFGem\xC3\xBCse\r\n"), {"Gem\xC3\xBCse"},
+             "UTF-8 with its mark");
+  CheckLines(ReadLines(platform, path, std::string("\xFF\xFEG\0\xFC\0\r\0\n\0x\0", 12)),
+             {"G\xC3\xBC", "x"}, "UTF-16 little endian");
+  CheckLines(ReadLines(platform, path, std::string("\xFE\xFF\0G\0\xFC\0\n", 8)), {"G\xC3\xBC"},
+             "UTF-16 big endian");
   if (GetACP() == 1252)
-    CheckLines(ReadLines(platform, path, "Gem\xFCse"), {"Gem\xC3\xBCse"}, "no mark: the ANSI code page");
+    CheckLines(ReadLines(platform, path, "Gem\xFCse"), {"Gem\xC3\xBCse"},
+               "no mark: the ANSI code page");
 
   std::vector<std::string> lines;
   std::string error;
-  Check(!platform.ReadTextLines(lister::Narrow(folder + L"missing.cs"), lines, error) && !error.empty(),
+  Check(!platform.ReadTextLines(lister::Narrow(folder + L"missing.cs"), lines, error) &&
+            !error.empty(),
         "a missing file fails with the system's reason");
   Check(platform.FileExists(lister::Narrow(path)), "a file exists");
   Check(!platform.FileExists(lister::Narrow(folder)), "a folder is no file");
-  Check(!platform.FileExists(lister::Narrow(folder + L"missing.cs")), "a missing file does not exist");
+  Check(!platform.FileExists(lister::Narrow(folder + L"missing.cs")),
+        "a missing file does not exist");
 }
 
 void TestRunner(lister::Platform& platform, const std::wstring& folder) {
@@ -82,7 +92,8 @@ void TestRunner(lister::Platform& platform, const std::wstring& folder) {
 
   lister::AnalyzerRun run = platform.RunAnalyzer(lister::Narrow(child), "Campania Felix.scn");
   Check(run.started, "the child starts from a folder with a blank");
-  CheckLines(run.output, {"arguments: 1", "Campania Felix.scn"}, "the file name arrives as one argument");
+  CheckLines(run.output, {"arguments: 1", "Campania Felix.scn"},
+             "the file name arrives as one argument");
   CheckLines(run.errors, {}, "nothing on standard error");
 
   run = platform.RunAnalyzer(lister::Narrow(child), "flood");
@@ -100,7 +111,8 @@ void TestTexts(const std::wstring& folder) {
              "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Strings>\n"
              "  <String id=\"SITE_1_FULLNAME\">Roma</String>\n"
              "  <String id=\"SITE_11_FULLNAME\">Ostia</String>\n"
-             "  <String id=\"DOUBLE\">first</String>\n  <Group><String id=\"DOUBLE\">second</String></Group>\n"
+             "  <String id=\"DOUBLE\">first</String>\n  <Group><String "
+             "id=\"DOUBLE\">second</String></Group>\n"
              "  <String id=\"OVERVIEW\">Ein Gru\xC3\x9F\\nan alle</String>\n"
              "  <String id=\"it's\">quoted</String>\n"
              "  <String id='both&apos;&quot;'>both quotes</String>\n"
@@ -109,7 +121,8 @@ void TestTexts(const std::wstring& folder) {
   Check(texts.Load(lister::Narrow(path)), "a well-formed text file loads");
   Check(texts.Lookup("SITE_1_FULLNAME") == "Roma", "an id matches whole, not as a prefix");
   Check(texts.Lookup("DOUBLE") == "first", "a shared id gives the first in document order");
-  Check(texts.Lookup("OVERVIEW") == "Ein Gru\xC3\x9F\\nan alle", "text comes back unchanged, umlauts included");
+  Check(texts.Lookup("OVERVIEW") == "Ein Gru\xC3\x9F\\nan alle",
+        "text comes back unchanged, umlauts included");
   Check(texts.Lookup("it's") == "quoted", "an id with an apostrophe");
   Check(texts.Lookup("both'\"") == "both quotes", "an id with both quotes");
   Check(texts.Lookup("MISSING").empty(), "a missing id gives an empty text");
@@ -117,7 +130,8 @@ void TestTexts(const std::wstring& folder) {
   WriteBytes(path, "<Strings><String id=\"A\">x</Strings>");
   Check(!texts.Load(lister::Narrow(path)), "a text file that is not well-formed fails to load");
   Check(texts.Lookup("A").empty(), "and then every lookup is empty");
-  Check(!texts.Load(lister::Narrow(folder + L"missing.xml")) && texts.Lookup("A").empty(), "a missing file");
+  Check(!texts.Load(lister::Narrow(folder + L"missing.xml")) && texts.Lookup("A").empty(),
+        "a missing file");
 }
 
 int PlayChild(const std::wstring& argument, int argumentCount) {

@@ -17,11 +17,11 @@ void Fail(const std::wstring& what) {
 }
 
 const wchar_t* const kGoods[] = {
-    L"GRAIN",   L"VEGETABLES", L"MEAT",     L"OLIVES",    L"GRAPES",  L"WOOL",    L"TIMBER",
-    L"CLAY",    L"IRON",       L"MARBLE",   L"CLOTHING",  L"GLASS",   L"OLIVEOIL", L"POTTERY",
-    L"FURNITURE", L"JEWELRY",  L"UTENSILS", L"WINE",      L"ARMOR",   L"WEAPONS", L"AMBER",
-    L"COSMETICS", L"FURS",     L"INCENSE",  L"HONEY",     L"IVORY",   L"PERFUME", L"SALT",
-    L"SILK",    L"SPICES",     L"DENARII",  L"GOLD",      L"PAPYRUS", L"SAND",    L"SILPHIUM"};
+    L"GRAIN",     L"VEGETABLES", L"MEAT",     L"OLIVES",   L"GRAPES",  L"WOOL",     L"TIMBER",
+    L"CLAY",      L"IRON",       L"MARBLE",   L"CLOTHING", L"GLASS",   L"OLIVEOIL", L"POTTERY",
+    L"FURNITURE", L"JEWELRY",    L"UTENSILS", L"WINE",     L"ARMOR",   L"WEAPONS",  L"AMBER",
+    L"COSMETICS", L"FURS",       L"INCENSE",  L"HONEY",    L"IVORY",   L"PERFUME",  L"SALT",
+    L"SILK",      L"SPICES",     L"DENARII",  L"GOLD",     L"PAPYRUS", L"SAND",     L"SILPHIUM"};
 
 void CheckBitmap(const wchar_t* name, int width, int height) {
   HBITMAP bitmap = static_cast<HBITMAP>(
@@ -116,8 +116,8 @@ void CheckPlaceholder() {
     result = stream->InitializeFromMemory(png.data(), static_cast<DWORD>(png.size()));
   }
   if (SUCCEEDED(result)) {
-    result = factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand,
-                                              &decoder);
+    result =
+        factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand, &decoder);
   }
   if (SUCCEEDED(result)) result = decoder->GetFrame(0, &frame);
   if (SUCCEEDED(result)) result = frame->GetSize(&width, &height);

@@ -37,7 +37,8 @@ void CheckLayout(const char* windowName, const lister::WindowLayout& layout) {
       Expect(inPageControl == (control.kind == ControlKind::Sheet),
              prefix + name + ": sheets, and only sheets, belong to page controls");
     } else {
-      Expect(control.kind != ControlKind::Sheet, prefix + name + " is a sheet outside a page control");
+      Expect(control.kind != ControlKind::Sheet,
+             prefix + name + " is a sheet outside a page control");
     }
     if (control.kind != ControlKind::Sheet) {
       Expect(control.rect.width > 0 && control.rect.height > 0, prefix + name + " has no size");
@@ -53,7 +54,8 @@ void CheckLayout(const char* windowName, const lister::WindowLayout& layout) {
     const char* name = layout.focusOrder[i];
     bool ownControl = false;
     for (size_t j = 0; j < layout.controlCount; ++j) {
-      if (name == std::string(layout.controls[j].name)) ownControl = layout.controls[j].parent == nullptr;
+      if (name == std::string(layout.controls[j].name))
+        ownControl = layout.controls[j].parent == nullptr;
     }
     Expect(ownControl, prefix + "focus order names " + name + ", which is not on the window");
   }
@@ -63,7 +65,8 @@ std::vector<std::wstring> TabCaptions(const lister::WindowLayout& layout, const 
   std::vector<std::wstring> captions;
   for (size_t i = 0; i < layout.controlCount; ++i) {
     const lister::ControlSpec& control = layout.controls[i];
-    if (control.parent != nullptr && control.parent == std::string(pageControl)) captions.push_back(control.text);
+    if (control.parent != nullptr && control.parent == std::string(pageControl))
+      captions.push_back(control.text);
   }
   return captions;
 }
