@@ -16,6 +16,7 @@ $(addprefix build-,$(PRESETS)): build-%: deps
 	cmake --build --preset $* -j $(JOBS)
 
 test: build-native build-asan build-windows build-fuzz
+	scripts/check-format
 	ctest --preset native -j $(JOBS) --no-tests=error
 	ctest --preset asan -j $(JOBS) --no-tests=error
 	scripts/with-wine ctest --preset windows --no-tests=error
