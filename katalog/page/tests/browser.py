@@ -30,7 +30,7 @@ class Chromium:
             shutil.rmtree(self.profile, ignore_errors=True)
             raise
         self.driver.set_page_load_timeout(60)
-        self.driver.set_script_timeout(30)
+        self.driver.set_script_timeout(300)
         return self.driver
 
     def __exit__(self, *error):

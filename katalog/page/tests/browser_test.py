@@ -194,8 +194,29 @@ class CatalogueFilesTest(unittest.TestCase):
 
 # ---- The page in the browser -------------------------------------------------------------
 
-VISIBLE_IDS = """return [...document.querySelectorAll('#zeilen tr')]
+VISIBLE_IDS = """return [...document.querySelectorAll('#zeilen > .reihe')]
     .filter((row) => !row.hidden).map((row) => row.dataset.id);"""
+
+# Scrolls every picture of the table into view in turn, so that the lazy ones load, and
+# gives the rows of those that did not.
+TABLE_PICTURES_FAILING = """const done = arguments[arguments.length - 1];
+(async () => {
+  const failing = [];
+  for (const image of document.querySelectorAll('#zeilen img')) {
+    image.scrollIntoView({block: 'center'});
+    await new Promise((resolve) => {
+      if (image.complete) return resolve();
+      image.addEventListener('load', resolve, {once: true});
+      image.addEventListener('error', resolve, {once: true});
+      setTimeout(resolve, 5000);
+    });
+    if (!(image.complete && image.naturalWidth > 0)) {
+      failing.push([image.closest('.reihe').dataset.id, image.getAttribute('src')]);
+    }
+  }
+  window.scrollTo(0, 0);
+  done(failing);
+})();"""
 
 ALL_PICTURES_LOADED = """const root = arguments[0] || document;
     return [...root.querySelectorAll('img')].every((i) => i.complete && i.naturalWidth > 0);"""
@@ -311,7 +332,7 @@ class PageTest(unittest.TestCase):
         self.driver.find_element(By.ID, "zuruecksetzen").click()
 
     def SortBy(self, column, ascending):
-        header = self.driver.find_elements(By.CSS_SELECTOR, "#spalten th")[column]
+        header = self.driver.find_elements(By.CSS_SELECTOR, "#spalten [role=columnheader]")[column]
         wanted = "ascending" if ascending else "descending"
         for _ in range(2):
             if header.get_attribute("aria-sort") == wanted:
@@ -321,7 +342,7 @@ class PageTest(unittest.TestCase):
 
     def Row(self, scenario_id):
         return self.driver.execute_script(
-            "return [...document.querySelectorAll('#zeilen tr')]"
+            "return [...document.querySelectorAll('#zeilen > .reihe')]"
             ".find((row) => row.dataset.id === arguments[0]);", scenario_id)
 
     def Detail(self):
@@ -409,21 +430,23 @@ class PageTest(unittest.TestCase):
 
     def test_rows_and_pictures(self):
         self.assertEqual(self.VisibleIds(), SortedIds(self.scenarios))
-        self.WaitUntil(lambda: self.driver.execute_script(ALL_PICTURES_LOADED, None),
-                       "every picture of the table to load")
+        self.assertEqual(self.driver.execute_async_script(TABLE_PICTURES_FAILING), [],
+                         "pictures of the table that did not load")
+        self.WaitUntil(lambda: self.driver.execute_script(
+            ALL_PICTURES_LOADED, self.driver.find_element(By.ID, "kopf")), "the banner to load")
         thumbnails = self.driver.execute_script(
             "return [...document.querySelectorAll('#zeilen img.vorschau')]"
-            ".map((i) => [i.closest('tr').dataset.id, decodeURI(i.getAttribute('src'))]);")
+            ".map((i) => [i.closest('.reihe').dataset.id, decodeURI(i.getAttribute('src'))]);")
         self.assertEqual(sorted(thumbnails), sorted(
             [s["id"], s["thumbnail"]["path"]] for s in self.scenarios if s["thumbnail"]))
         damaged = self.driver.execute_script(
-            "return [...document.querySelectorAll('#zeilen tr.beschaedigt')]"
+            "return [...document.querySelectorAll('#zeilen > .beschaedigt')]"
             ".map((row) => [row.dataset.id, row.querySelector('.schaden').textContent]);")
         self.assertEqual(sorted(damaged), sorted(
             [s["id"], s["damage"]["title"] + ": " + s["damage"]["text"]]
             for s in self.scenarios if s["damage"]))
         links = self.driver.execute_script(
-            "return [...document.querySelectorAll('#zeilen tr')].map((row) => "
+            "return [...document.querySelectorAll('#zeilen > .reihe')].map((row) => "
             "[row.dataset.id, row.querySelector('.name').textContent, "
             "row.querySelector('a').getAttribute('href')]);")
         for scenario_id, name, link in links:
@@ -508,7 +531,7 @@ class PageTest(unittest.TestCase):
     def test_detail_by_click_and_escape(self):
         for s in self.DetailScenarios():
             row = self.Row(s["id"])
-            row.find_elements(By.TAG_NAME, "td")[1].click()
+            row.find_elements(By.CSS_SELECTOR, "[role=cell]")[1].click()
             self.CheckDetail(s)
             self.assertEqual(urllib.parse.unquote(self.driver.execute_script(
                 "return location.hash")[1:]), s["id"], "the address names the scenario")
@@ -523,13 +546,13 @@ class PageTest(unittest.TestCase):
                     "return document.activeElement.closest('#zeilen') !== null"):
                 break
         focused = self.driver.execute_script(
-            "return document.activeElement.closest('tr').dataset.id")
+            "return document.activeElement.closest('.reihe').dataset.id")
         self.assertEqual(focused, first)
         ActionChains(self.driver).send_keys(Keys.ENTER).perform()
         self.CheckDetail(self.ById(first))
         self.CloseDetailWithEscape()
         self.assertEqual(self.driver.execute_script(
-            "return document.activeElement.closest('tr').dataset.id"), first,
+            "return document.activeElement.closest('.reihe').dataset.id"), first,
             "focus back on the row")
 
     def test_address_opens_a_scenario(self):
