@@ -545,9 +545,10 @@ class PageTest(unittest.TestCase):
             if self.driver.execute_script(
                     "return document.activeElement.closest('#zeilen') !== null"):
                 break
-        focused = self.driver.execute_script(
-            "return document.activeElement.closest('.reihe').dataset.id")
-        self.assertEqual(focused, first)
+        else:
+            self.fail("Tab never reaches the rows")
+        self.assertEqual(self.driver.execute_script(
+            "return document.activeElement.closest('.reihe').dataset.id"), first)
         ActionChains(self.driver).send_keys(Keys.ENTER).perform()
         self.CheckDetail(self.ById(first))
         self.CloseDetailWithEscape()
