@@ -3,12 +3,24 @@
 
 #include <cstdint>
 
+// A payload as inflation left it: the bytes the stream produced, then zeros
+// up to the length the chunk declares. The zeros are never stored, so a chunk
+// that declares far more than its stream holds costs only what it holds.
+struct ChunkPayload {
+  const unsigned char* bytes;  // not owned: the container walk frees them after the handler
+  int32_t stored;              // bytes held; at most length
+  int32_t length;              // the declared inflated length
+};
+
 struct PayloadReader {
-  const unsigned char* data;  // not owned: the container walk frees it after the handler
-  int64_t position;           // offset of the next byte; only ever moves forward
+  const unsigned char* data;
+  int64_t position;  // offset of the next byte; only ever moves forward
+  int32_t stored;    // bytes from here on read as zero
   int32_t size;
 };
 
+PayloadReader MakePayloadReader(const ChunkPayload& payload);
+// A payload held whole in memory.
 PayloadReader MakePayloadReader(const unsigned char* data, int32_t size);
 
 // Reads fail with "Attempting to read past end of file" at the position before the read.
@@ -26,3 +38,9 @@ void SkipBytes(PayloadReader* reader, uint64_t count);
 // Searches for the first occurrence of the bytes from the cursor on, wholly
 // inside the payload. Found: the cursor stands after it. Not found: unchanged.
 bool FindSequence(PayloadReader* reader, const unsigned char* bytes, int32_t count);
+
+// Steps over count entries of a list, each with skipEntry. An entry without a
+// string reads nothing but zeros once it starts in the unstored tail, so every
+// such entry does the same: the ones that fit are stepped over in one jump,
+// and a huge count costs no more than a small one. skipEntry must only read.
+void SkipEntries(PayloadReader* reader, uint32_t count, void (*skipEntry)(PayloadReader*));
