@@ -175,6 +175,10 @@ void PutStartDateAndSurroundings(Bytes* out, const ScenarioState& state) {
   PutFiller(out, kStateGapBeforeSizedBlocks);
   // Sized blocks: a count above 1 is replaced by the value after it.
   PutU32(out, 2);
+  if (state.endlessSizedBlocks) {
+    PutU32(out, 0xFFFFFFFFu);
+    return;
+  }
   PutU32(out, 2);
   PutU32(out, 3);
   PutFiller(out, 3);
@@ -290,6 +294,7 @@ Bytes MakeScenarioPayload(const ScenarioState& state) {
     PutString(&out, "building", StringWidth::kWide);
   }
   PutStartDateAndSurroundings(&out, state);
+  if (state.endlessSizedBlocks) return out;
   PutU32(&out, uint32_t(state.demands.size()));
   for (const Demand& demand : state.demands) PutDemand(&out, demand, state.paddingPerRecord);
   PutFiller(&out, 16);  // what follows the orders and requests, which the report does not read
