@@ -26,11 +26,17 @@ trap 'rm -rf "$work"' EXIT
 scenarios="$root/samples/Data/Scenarios"
 cp "$scenarios/Legatus.scn" "$work/x[1].scn"
 cp "$scenarios/Nova Roma.scn" "$work/x1.scn"
+# Names beyond any one code page, beside a name they could be mistaken for.
+cp "$scenarios/Tiberis.scn" "$work/Gdańsk.scn"
+cp "$scenarios/Nova Roma.scn" "$work/Gdansk.scn"
+cp "$scenarios/Legatus.scn" "$work/Roma 🏛.scn"
 
 run=("$analyzer")
 program="$analyzer"
 crlf=0
 if [ "$mode" = wine ]; then
+  # Wine takes the arguments in the locale's encoding.
+  export LC_ALL=C.UTF-8
   run=("$root/scripts/wine-run" "$analyzer")
   program="Z:${analyzer//\//\\}"
   crlf=1
