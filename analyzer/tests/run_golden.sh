@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # run_golden.sh MODE ANALYZER: runs the analyzer on every case of golden/cases.tsv
 # and compares standard output, standard error and the exit status with the
-# golden files. MODE is "native", "wine" (analyzer.exe through scripts/wine-run;
-# every line must end in CR LF there) or "update" (rewrites the golden files
-# from a native run, for review).
+# golden files. MODE is "native", "sanitized" (a native build with sanitizers,
+# which reserve more address space than any limit allows), "wine" (analyzer.exe
+# through scripts/wine-run; every line must end in CR LF there) or "update"
+# (rewrites the golden files from a native run, for review).
 #
 # A case is one line: name, exit status, working folder (from the repository
 # root; @WORK@ is a scratch folder with files whose names hold pattern
@@ -11,9 +12,9 @@
 # @PROGRAM@ stands for the program name as the analyzer sees it.
 #
 # The cases in bounded_cases declare payloads of hundreds of MB that they do
-# not hold; natively they run with the address space limited to a size that
-# the declared payloads would not fit in, so a run that allocated them would
-# print "Could not malloc" and fail its golden files.
+# not hold; in native mode they run with the address space limited to a size
+# that the declared payloads would not fit in, so a run that allocated them
+# would print "Could not malloc" and fail its golden files.
 set -uo pipefail
 mode="$1"
 analyzer="$(realpath "$2")"
@@ -61,7 +62,7 @@ while IFS=$'\t' read -r -a fields; do
   args=("${fields[@]:3}")
   count=$((count + 1))
   limit=""
-  [ "$mode" != wine ] && [[ "$bounded_cases" == *" $name "* ]] && limit=$bounded_kib
+  [ "$mode" = native ] && [[ "$bounded_cases" == *" $name "* ]] && limit=$bounded_kib
   (cd "$dir" && { [ -z "$limit" ] || ulimit -v "$limit"; } && "${run[@]}" "${args[@]}") \
     >"$work/out" 2>"$work/err"
   actual=$?
