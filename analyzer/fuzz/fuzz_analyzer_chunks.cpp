@@ -2,6 +2,7 @@
 // (map size, goals, scenario state) and how far the declared length reaches
 // past the bytes: none, or up to 256 MiB of zeros that are never stored. The
 // rest is the payload, exactly sized so that any read past its end is caught.
+#include "container.h"
 #include "fatal.h"
 #include "report.h"
 #include "report_writer.h"
