@@ -18,7 +18,7 @@ struct TradeCity {
 // Returns the open flag; the rest of the part that every city type has is not printed.
 bool ReadCommonCityPart(PayloadReader* reader) {
   SkipBytes(reader, kCityGapAfterType);
-  SkipBytes(reader, kCitySecondGapAfterType);
+  SkipBytes(reader, kCityGapBeforeName);
   SkipString(reader);
   ReadU32(reader);
   bool open = ReadByte(reader) != 0;

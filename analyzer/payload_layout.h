@@ -63,7 +63,7 @@ const uint32_t kStateGapBeforeDemands = 25;
 
 // A city of the empire: the part every city has.
 const uint32_t kCityGapAfterType = 8;
-const uint32_t kCitySecondGapAfterType = 4;
+const uint32_t kCityGapBeforeName = 4;
 const uint32_t kCityGapAfterOpenFlag = 2;
 const uint32_t kCityGapBeforeLastField = 5;
 // A trade city or enemy site, after the common part.

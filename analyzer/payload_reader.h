@@ -42,5 +42,6 @@ bool FindSequence(PayloadReader* reader, const unsigned char* bytes, int32_t cou
 // Steps over count entries of a list, each with skipEntry. An entry without a
 // string reads nothing but zeros once it starts in the unstored tail, so every
 // such entry does the same: the ones that fit are stepped over in one jump,
-// and a huge count costs no more than a small one. skipEntry must only read.
+// and a huge count costs no more than a small one. skipEntry must only read
+// and skip: what it does may depend on the values it reads, nothing else.
 void SkipEntries(PayloadReader* reader, uint32_t count, void (*skipEntry)(PayloadReader*));

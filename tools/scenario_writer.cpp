@@ -56,7 +56,7 @@ void PutTradeGoods(Bytes* out, const std::vector<TradeGood>& goods) {
 void PutCity(Bytes* out, const City& city, size_t padding) {
   PutU32(out, city.type);
   PutFiller(out, kCityGapAfterType);
-  PutFiller(out, kCitySecondGapAfterType);
+  PutFiller(out, kCityGapBeforeName);
   PutString(out, city.name);
   PutUnusedU32(out);
   PutU8(out, city.open ? 1 : 0);
