@@ -51,17 +51,12 @@ PayloadReader MakePayloadReader(const unsigned char* data, int32_t size) {
   return MakePayloadReader(ChunkPayload{data, size, size});
 }
 
-uint32_t ReadU32(PayloadReader* reader) {
-  int64_t at = reader->position;
-  if (at + 4 > reader->stored) {
-    RequireBytes(reader, 4);
-    unsigned char bytes[4];
-    for (int i = 0; i < 4; ++i) bytes[i] = ByteAt(reader, at + i);
-    reader->position += 4;
-    return AssembleU32(bytes);
-  }
+uint32_t ReadU32NearEnd(PayloadReader* reader) {
+  RequireBytes(reader, 4);
+  unsigned char bytes[4];
+  for (int i = 0; i < 4; ++i) bytes[i] = ByteAt(reader, reader->position + i);
   reader->position += 4;
-  return AssembleU32(reader->data + at);
+  return AssembleU32(bytes);
 }
 
 uint8_t ReadByte(PayloadReader* reader) {
@@ -78,12 +73,6 @@ void SkipString(PayloadReader* reader) {
     SkipBytes(reader, 2 * uint64_t(length));
   else
     ReportFatal("String expected", reader->position);
-}
-
-void SkipBytes(PayloadReader* reader, uint64_t count) {
-  // A 32-bit payload plus at most a few 33-bit skips before the next read
-  // cannot come near the range of the 64-bit cursor.
-  reader->position += int64_t(count);
 }
 
 bool FindSequence(PayloadReader* reader, const unsigned char* bytes, int32_t count) {

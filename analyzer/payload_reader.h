@@ -24,16 +24,28 @@ PayloadReader MakePayloadReader(const ChunkPayload& payload);
 PayloadReader MakePayloadReader(const unsigned char* data, int32_t size);
 
 // Reads fail with "Attempting to read past end of file" at the position before the read.
-uint32_t ReadU32(PayloadReader* reader);
 uint8_t ReadByte(PayloadReader* reader);
+// ReadU32 where the four bytes are not all stored: zeros of the tail, or past the end.
+uint32_t ReadU32NearEnd(PayloadReader* reader);
+
+// Every field of every section goes through here: the common case is inline.
+inline uint32_t ReadU32(PayloadReader* reader) {
+  int64_t at = reader->position;
+  if (at + 4 > reader->stored) return ReadU32NearEnd(reader);
+  const unsigned char* p = reader->data + at;
+  reader->position = at + 4;
+  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
 
 // Steps over a stored string; fails like a read when its tag or length lies
 // beyond the payload, and with "String expected" for an unknown tag. The body
 // is not checked: a body that runs past the end is caught by the next read.
 void SkipString(PayloadReader* reader);
 
-// Not checked: an overrun is caught by the next read.
-void SkipBytes(PayloadReader* reader, uint64_t count);
+// Not checked: an overrun is caught by the next read. A 32-bit payload plus
+// at most a few 33-bit skips before the next read cannot come near the range
+// of the 64-bit cursor.
+inline void SkipBytes(PayloadReader* reader, uint64_t count) { reader->position += int64_t(count); }
 
 // Searches for the first occurrence of the bytes from the cursor on, wholly
 // inside the payload. Found: the cursor stands after it. Not found: unchanged.
