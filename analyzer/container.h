@@ -2,12 +2,15 @@
 // chunks whose zlib-compressed payloads are inflated and handed to handlers.
 #pragma once
 
-#include <cstdint>
-#include <cstdio>
+#include "analyze.h"
+#include "payload_reader.h"
+#include "report_writer.h"
 
-// Called with the inflated payload (valid only during the call) and the
-// chunk's declared inflated length.
-typedef void (*ChunkHandler)(const unsigned char* payload, int32_t length);
+#include <cstdint>
+
+// Called with the inflated payload (valid only during the call), which reads
+// as the chunk's declared inflated length.
+typedef void (*ChunkHandler)(const ChunkPayload& payload, ReportWriter* out);
 
 const uint32_t kFirstHandledChunkType = 4;
 const int kChunkHandlerSlots = 4;  // chunk types 4, 5, 6 and 7
@@ -16,9 +19,8 @@ struct ChunkHandlerTable {
   ChunkHandler handlers[kChunkHandlerSlots];  // empty slots are null
 };
 
-// Walks the file from offset 0 and dispatches every chunk. Returns 0 when all
-// chunks have been handled; a damaged file ends the process (ReportFatal).
-int WalkScenarioFile(FILE* file, const ChunkHandlerTable* table);
-
-uint32_t ReadFileU32(FILE* file);
-void SkipFileString(FILE* file);
+// Walks the file from offset 0 and dispatches every chunk; a chunk that
+// cannot be inflated is dropped, with a line on messages when memory was
+// short. A damaged file ends the walk with a ScenarioFault.
+void WalkScenarioFile(ScenarioInput* input, const ChunkHandlerTable* table, ReportWriter* out,
+                      ReportSink messages);

@@ -1,7 +1,5 @@
 #include "name_tables.h"
 
-#include <cstdio>
-
 namespace {
 
 const uint32_t kWeeksPerMonth = 4;
@@ -11,23 +9,25 @@ const char* PluralEnding(uint32_t count) { return count == 1 ? "" : "s"; }
 
 }  // namespace
 
-void PrintDuration(uint32_t weeks) {
+void PrintDuration(ReportWriter* out, uint32_t weeks) {
   if (weeks == 0) {
-    printf("(none)");
+    Print(out, "(none)");
     return;
   }
   if (weeks >= kWeeksPerYear) {
     uint32_t years = weeks / kWeeksPerYear;
     weeks %= kWeeksPerYear;
-    printf(weeks == 0 ? "%u year%s" : "%u year%s, ", years, PluralEnding(years));
+    Print(out, years, " year", PluralEnding(years));
     if (weeks == 0) return;
+    Print(out, ", ");
   }
   if (weeks >= kWeeksPerMonth) {
     uint32_t months = weeks / kWeeksPerMonth;
     weeks %= kWeeksPerMonth;
-    printf(weeks == 0 ? "%u month%s" : "%u month%s, ", months, PluralEnding(months));
+    Print(out, months, " month", PluralEnding(months));
     if (weeks == 0) return;
+    Print(out, ", ");
   }
   // The game's own wording: "weeks" also for a single week.
-  printf("%u weeks", weeks);
+  Print(out, weeks, " weeks");
 }

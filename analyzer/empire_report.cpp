@@ -1,8 +1,7 @@
 #include "report.h"
 
 #include "name_tables.h"
-
-#include <cstdio>
+#include "payload_layout.h"
 
 namespace {
 
@@ -18,15 +17,15 @@ struct TradeCity {
 
 // Returns the open flag; the rest of the part that every city type has is not printed.
 bool ReadCommonCityPart(PayloadReader* reader) {
-  SkipBytes(reader, 8);
-  SkipBytes(reader, 4);
+  SkipBytes(reader, kCityGapAfterType);
+  SkipBytes(reader, kCityGapBeforeName);
   SkipString(reader);
   ReadU32(reader);
   bool open = ReadByte(reader) != 0;
-  SkipBytes(reader, 2);
+  SkipBytes(reader, kCityGapAfterOpenFlag);
   SkipString(reader);
   SkipString(reader);
-  SkipBytes(reader, 5);
+  SkipBytes(reader, kCityGapBeforeLastField);
   ReadU32(reader);
   return open;
 }
@@ -36,73 +35,78 @@ void SkipIdStringList(PayloadReader* reader) {
   for (uint32_t i = 0; i < count; ++i) {
     ReadU32(reader);
     SkipString(reader);
-    SkipBytes(reader, 4);
+    SkipBytes(reader, kIdListEntryTailBytes);
   }
+}
+
+void SkipTradeHistoryEntry(PayloadReader* reader) {
+  SkipBytes(reader, kTradeHistoryLeadBytes);
+  SkipIdStringList(reader);
+  SkipIdStringList(reader);
+  SkipBytes(reader, kTradeHistoryTailBytes);
 }
 
 void SkipTradeCityTail(PayloadReader* reader) {
-  uint32_t count = ReadU32(reader);
-  for (uint32_t i = 0; i < count; ++i) {
-    SkipBytes(reader, 8);
-    SkipIdStringList(reader);
-    SkipIdStringList(reader);
-    SkipBytes(reader, 8);
-  }
+  // Entries of empty lists hold no string, so they can run on through a zero tail.
+  SkipEntries(reader, ReadU32(reader), SkipTradeHistoryEntry);
   ReadByte(reader);
-  uint32_t k = ReadU32(reader);
-  SkipBytes(reader, 8 * uint64_t(k));
+  uint32_t pairCount = ReadU32(reader);
+  SkipBytes(reader, kTradeCityPairBytes * uint64_t(pairCount));
 }
 
-void PrintRouteLines(const TradeCity& city) {
+void PrintRouteLines(const TradeCity& city, ReportWriter* out) {
   if (city.routeKind == kRomanRoute)
-    printf("  Roman trade route\n");
+    Print(out, "  Roman trade route\n");
   else if (city.routeKind == kForeignRoute)
-    printf("  Foreign trade route\n");
+    Print(out, "  Foreign trade route\n");
   else if (city.routeKind == kEnemySite)
-    printf("  Enemy site\n");
+    Print(out, "  Enemy site\n");
   if (city.routeKind != kEnemySite)
-    printf(city.overWater ? "  Water trade route\n" : "  Land trade route\n");
-  printf("  %s: %s\n", city.routeKind == kEnemySite ? "Active" : "Open", city.open ? "yes" : "no");
-  printf("  Visible: %s\n", city.visible ? "yes" : "no");
+    Print(out, city.overWater ? "  Water trade route\n" : "  Land trade route\n");
+  Print(out, "  ", city.routeKind == kEnemySite ? "Active" : "Open", ": ", city.open ? "yes" : "no",
+        "\n");
+  Print(out, "  Visible: ", city.visible ? "yes" : "no", "\n");
 }
 
 // An enemy site's goods are listed without the "Sells"/"Buys" headings.
-void PrintGoodsList(PayloadReader* reader, const char* heading, bool withHeading) {
+void PrintGoodsList(PayloadReader* reader, const char* heading, bool withHeading,
+                    ReportWriter* out) {
   uint32_t count = ReadU32(reader);
-  if (withHeading) printf(count > 0 ? "  %s:\n" : "  %s: none\n", heading);
-  PrintTradeGoods(reader, count);
+  if (withHeading) Print(out, "  ", heading, count > 0 ? ":\n" : ": none\n");
+  PrintTradeGoods(reader, count, out);
 }
 
-void PrintTradeCity(PayloadReader* reader, bool open) {
+void PrintTradeCity(PayloadReader* reader, bool open, ReportWriter* out) {
   TradeCity city;
   city.open = open;
   city.overWater = ReadU32(reader) != 0;
-  SkipBytes(reader, 4);
+  SkipBytes(reader, kTradeCityGapAfterWaterFlag);
   ReadU32(reader);
-  SkipBytes(reader, 10);
+  SkipBytes(reader, kTradeCityGapBeforeVisibleFlag);
   city.visible = ReadByte(reader) != 0;
-  SkipBytes(reader, 8);
+  SkipBytes(reader, kTradeCityGapBeforeRouteKind);
   city.routeKind = ReadU32(reader);
-  SkipBytes(reader, 9);
-  PrintRouteLines(city);
+  SkipBytes(reader, kTradeCityGapBeforeGoods);
+  PrintRouteLines(city, out);
   bool withHeadings = city.routeKind != kEnemySite;
-  PrintGoodsList(reader, "Sells", withHeadings);
-  PrintGoodsList(reader, "Buys", withHeadings);
+  PrintGoodsList(reader, "Sells", withHeadings, out);
+  PrintGoodsList(reader, "Buys", withHeadings, out);
   SkipTradeCityTail(reader);
 }
 
-void PrintCity(PayloadReader* reader, uint32_t index) {
+void PrintCity(PayloadReader* reader, uint32_t index, ReportWriter* out) {
   uint32_t type = ReadU32(reader);
-  printf("City %u:\n", index);
+  Print(out, "City ", index, ":\n");
   if (type == kHomeCity)
-    printf("  Home city\n");
+    Print(out, "  Home city\n");
   else if (type != kTradeOrEnemyCity)
-    printf("  Unknown city type: %d (ptr = %x)\n", int32_t(type), unsigned(reader->position));
+    Print(out, "  Unknown city type: ", int32_t(type), " (ptr = ", Hex{uint32_t(reader->position)},
+          ")\n");
   bool open = ReadCommonCityPart(reader);
   if (type == kHomeCity)
     SkipString(reader);
   else if (type == kTradeOrEnemyCity)
-    PrintTradeCity(reader, open);
+    PrintTradeCity(reader, open, out);
 }
 
 void SkipInvasionRecordHead(PayloadReader* reader) {
@@ -121,42 +125,42 @@ void SkipInvasionRecordHead(PayloadReader* reader) {
 
 }  // namespace
 
-void PrintTradeGoods(PayloadReader* reader, uint32_t count) {
+void PrintTradeGoods(PayloadReader* reader, uint32_t count, ReportWriter* out) {
   for (uint32_t i = 0; i < count; ++i) {
     uint32_t id = ReadU32(reader);
     SkipString(reader);
     ReadU32(reader);
     int32_t amount = int32_t(ReadU32(reader));
     const char* name = FindGoodName(id);
-    printf("    %d %s\n", amount, name != nullptr ? name : kUnknownName);
+    Print(out, "    ", amount, " ", name != nullptr ? name : kUnknownName, "\n");
   }
 }
 
-void PrintEmpire(PayloadReader* reader) {
+void PrintEmpire(PayloadReader* reader, ReportWriter* out) {
   SkipString(reader);
   uint32_t cityCount = ReadU32(reader);
-  printf("Empire Level\n");
-  printf("Number of cities: %d\n", int32_t(cityCount));
-  for (uint32_t i = 0; i < cityCount; ++i) PrintCity(reader, i);
-  printf("\n");
+  Print(out, "Empire Level\n");
+  Print(out, "Number of cities: ", int32_t(cityCount), "\n");
+  for (uint32_t i = 0; i < cityCount; ++i) PrintCity(reader, i, out);
+  Print(out, "\n");
 }
 
-void PrintInvasions(PayloadReader* reader) {
+void PrintInvasions(PayloadReader* reader, ReportWriter* out) {
   uint32_t invasionCount = ReadU32(reader);
   if (invasionCount == 0) return;
-  printf("Invasions: %d\n", int32_t(invasionCount));
+  Print(out, "Invasions: ", int32_t(invasionCount), "\n");
   for (uint32_t i = 0; i < invasionCount; ++i) {
-    printf("  Invasion %u\n", i);
+    Print(out, "  Invasion ", i, "\n");
     SkipInvasionRecordHead(reader);
     int32_t buyOff = int32_t(ReadU32(reader));
-    printf("    Buy-off: %d Dn\n", buyOff);
+    Print(out, "    Buy-off: ", buyOff, " Dn\n");
     uint32_t time = ReadU32(reader);
-    printf("    Time of invasion: ");
-    PrintDuration(time);
-    printf("\n");
-    SkipBytes(reader, 44);
+    Print(out, "    Time of invasion: ");
+    PrintDuration(out, time);
+    Print(out, "\n");
+    SkipBytes(reader, kInvasionGapAfterTime);
     SkipString(reader);
-    SkipBytes(reader, 29);
+    SkipBytes(reader, kInvasionTailBytes);
   }
-  printf("\n");
+  Print(out, "\n");
 }

@@ -1,7 +1,8 @@
 #include "file_fields.h"
-#include "container.h"
+
 #include "fatal.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -18,54 +19,71 @@ int SeekFile(FILE* file, int64_t offset, int origin) {
 #endif
 }
 
-[[noreturn]] void ReportPrematureEnd(FILE* file) {
-  ReportFatal("End of file reached prematurely", TellFile(file));
+[[noreturn]] void ReportPrematureEnd(ScenarioInput* input) {
+  ReportFatal("End of file reached prematurely", TellFile(input));
 }
 
 }  // namespace
 
-int64_t TellFile(FILE* file) {
+int64_t TellFile(ScenarioInput* input) {
+  if (input->file == nullptr) return input->position;
 #ifdef _WIN32
-  return _ftelli64(file);
+  return _ftelli64(input->file);
 #else
-  return ftello(file);
+  return ftello(input->file);
 #endif
 }
 
-void SkipFileBytes(FILE* file, uint64_t count) {
+void SkipFileBytes(ScenarioInput* input, uint64_t count) {
   if (count == 0) return;
-  if (count > uint64_t(std::numeric_limits<int64_t>::max()) ||
-      SeekFile(file, int64_t(count), SEEK_CUR) != 0)
-    ReportPrematureEnd(file);
+  const uint64_t kMaxOffset = uint64_t(std::numeric_limits<int64_t>::max());
+  if (input->file == nullptr) {
+    // Like a seek on a file: it may pass the end, but not the range of an offset.
+    if (count > kMaxOffset - uint64_t(input->position)) ReportPrematureEnd(input);
+    input->position += int64_t(count);
+    return;
+  }
+  if (count > kMaxOffset || SeekFile(input->file, int64_t(count), SEEK_CUR) != 0)
+    ReportPrematureEnd(input);
 }
 
-int64_t MeasureFile(FILE* file) {
-  int64_t start = TellFile(file);
-  if (start < 0 || SeekFile(file, 0, SEEK_END) != 0) return -1;
-  int64_t size = TellFile(file);
-  if (SeekFile(file, start, SEEK_SET) != 0) ReportPrematureEnd(file);
+size_t ReadFileBlock(ScenarioInput* input, unsigned char* buffer, size_t count) {
+  if (input->file != nullptr) return fread(buffer, 1, count, input->file);
+  if (input->position >= input->size) return 0;
+  size_t got = size_t(std::min(int64_t(count), input->size - input->position));
+  std::copy_n(input->bytes + input->position, got, buffer);
+  input->position += int64_t(got);
+  return got;
+}
+
+int64_t MeasureFile(ScenarioInput* input) {
+  if (input->file == nullptr) return input->size;
+  int64_t start = TellFile(input);
+  if (start < 0 || SeekFile(input->file, 0, SEEK_END) != 0) return -1;
+  int64_t size = TellFile(input);
+  if (SeekFile(input->file, start, SEEK_SET) != 0) ReportPrematureEnd(input);
   return size;
 }
 
-uint8_t ReadFileByte(FILE* file) {
-  int c = fgetc(file);
-  if (c == EOF) ReportPrematureEnd(file);
-  return uint8_t(c);
+uint8_t ReadFileByte(ScenarioInput* input) {
+  unsigned char byte;
+  if (ReadFileBlock(input, &byte, 1) != 1) ReportPrematureEnd(input);
+  return byte;
 }
 
-uint32_t ReadFileU32(FILE* file) {
+uint32_t ReadFileU32(ScenarioInput* input) {
   unsigned char b[4];
-  if (fread(b, 1, 4, file) != 4) ReportPrematureEnd(file);
+  if (ReadFileBlock(input, b, 4) != 4) ReportPrematureEnd(input);
   return uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
 }
 
-void SkipFileString(FILE* file) {
-  uint32_t tag = ReadFileU32(file);
-  uint32_t length = ReadFileU32(file);
+void SkipFileString(ScenarioInput* input) {
+  uint32_t tag = ReadFileU32(input);
+  uint32_t length = ReadFileU32(input);
   if (tag == kNarrowStringTag)
-    SkipFileBytes(file, length);
+    SkipFileBytes(input, length);
   else if (tag == kWideStringTag)
-    SkipFileBytes(file, 2 * uint64_t(length));
+    SkipFileBytes(input, 2 * uint64_t(length));
   else
-    ReportFatal("String expected but not found", TellFile(file));
+    ReportFatal("String expected but not found", TellFile(input));
 }

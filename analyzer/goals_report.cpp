@@ -1,8 +1,7 @@
 #include "report.h"
 
 #include "name_tables.h"
-
-#include <cstdio>
+#include "payload_layout.h"
 
 namespace {
 
@@ -29,7 +28,7 @@ const char* NameOrUnknown(const char* name) { return name != nullptr ? name : kU
 
 }  // namespace
 
-void PrintGoal(PayloadReader* reader) {
+void PrintGoal(PayloadReader* reader, ReportWriter* out) {
   uint32_t kind = ReadU32(reader);
   uint32_t b = ReadU32(reader);
   uint32_t c = ReadU32(reader);
@@ -42,38 +41,39 @@ void PrintGoal(PayloadReader* reader) {
   uint32_t e = ReadU32(reader);
   SkipString(reader);
 
-  printf("  Condition: %s\n", NameByIndex(kConditionNames, condition));
+  Print(out, "  Condition: ", NameByIndex(kConditionNames, condition), "\n");
   switch (kind) {
     case kStorageGoal:
-      printf("  %s %d %s in storage\n", NameByIndex(kComparisonSigns, c), d,
-             NameOrUnknown(FindGoodName(e)));
+      Print(out, "  ", NameByIndex(kComparisonSigns, c), " ", d, " ",
+            NameOrUnknown(FindGoodName(e)), " in storage\n");
       break;
     case kBuildingsGoal:
-      printf("  %s %d %s in the city\n", NameByIndex(kComparisonSigns, c), d,
-             NameOrUnknown(FindBuildingName(e)));
+      Print(out, "  ", NameByIndex(kComparisonSigns, c), " ", d, " ",
+            NameOrUnknown(FindBuildingName(e)), " in the city\n");
       break;
     case kRatingGoal:
-      printf("  %s %s %d\n", NameByIndex(kRatingNames, b), NameByIndex(kComparisonSigns, c), d);
+      Print(out, "  ", NameByIndex(kRatingNames, b), " ", NameByIndex(kComparisonSigns, c), " ", d,
+            "\n");
       break;
     case kCityStateGoal:
-      printf("  City %d is %s\n", int32_t(b), c != 0 ? "active" : "inactive");
+      Print(out, "  City ", int32_t(b), " is ", c != 0 ? "active" : "inactive", "\n");
       break;
-    default: printf("  Goal category not implemented (%d)\n", int32_t(kind)); break;
+    default: Print(out, "  Goal category not implemented (", int32_t(kind), ")\n"); break;
   }
 }
 
-void HandleGoalsChunk(const unsigned char* payload, int32_t length) {
-  PayloadReader reader = MakePayloadReader(payload, length);
-  SkipBytes(&reader, 8);
-  for (int i = 0; i < 10; ++i) SkipString(&reader);
+void HandleGoalsChunk(const ChunkPayload& payload, ReportWriter* out) {
+  PayloadReader reader = MakePayloadReader(payload);
+  SkipBytes(&reader, kGoalsLeadBytes);
+  for (int i = 0; i < kGoalsLeadStrings; ++i) SkipString(&reader);
   uint32_t goalCount = ReadU32(&reader);
   if (goalCount == 0) {
-    printf("Open play scenario\n");
+    Print(out, "Open play scenario\n");
     return;
   }
-  printf("Number of goals: %d\n", int32_t(goalCount));
+  Print(out, "Number of goals: ", int32_t(goalCount), "\n");
   for (uint32_t i = 0; i < goalCount; ++i) {
-    printf("Goal %u:\n", i + 1);
-    PrintGoal(&reader);
+    Print(out, "Goal ", i + 1, ":\n");
+    PrintGoal(&reader, out);
   }
 }

@@ -1,11 +1,15 @@
 // analyzer: prints the report of one scenario file.
-#include "container.h"
-#include "report.h"
+#include "analyze.h"
 
 #include <cstdio>
 #include <cstring>
 
 #ifdef _WIN32
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
 // The lister passes exactly one file name, which may hold "[", "*" or "?":
 // the C runtime must not expand it as a pattern.
 extern "C" {
@@ -18,31 +22,64 @@ namespace {
 const char kVersion[] = "1.1";
 const char kVersionDate[] = "2007-05-05";
 
-ChunkHandlerTable MakeChunkHandlerTable() {
-  ChunkHandlerTable table = {{HandleMapSizeChunk, nullptr, HandleGoalsChunk, HandleScenarioChunk}};
-  return table;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
+// args are UTF-8; openFile opens args[1] for binary reading.
+template <typename OpenFile>
+int RunAnalyzer(int argc, const char* const* args, OpenFile openFile) {
   if (argc != 2) {
-    fprintf(stderr, "Usage: %s [file.scn]\n", argc > 0 ? argv[0] : "analyzer");
+    fprintf(stderr, "Usage: %s [file.scn]\n", argc > 0 ? args[0] : "analyzer");
     return 1;
   }
-  const char* argument = argv[1];
+  const char* argument = args[1];
   if (strcmp(argument, "-v") == 0) {
     printf("Valdorum Scenario Analyzer %s (%s)\n", kVersion, kVersionDate);
     printf("Prints what a scenario holds: goals, empire, invasions, orders and requests.\n");
     return 0;
   }
   // Stays open until the process ends.
-  FILE* file = fopen(argument, "rb");
+  FILE* file = openFile();
   if (file == nullptr) {
     fprintf(stderr, "Cannot open %s\n", argument);
     return 1;
   }
-  printf("Information for file: %s\n\n", argument);
-  ChunkHandlerTable table = MakeChunkHandlerTable();
-  return WalkScenarioFile(file, &table);
+  AnalysisStatus status = AnalyzeScenario(ScenarioInputFromFile(file), argument,
+                                          FileReportSink(stdout), FileReportSink(stderr));
+  if (status.ok) return 0;
+  fputs(FormatFatalLine(status).c_str(), stderr);
+  return 1;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+
+namespace {
+
+std::string ToUtf8(const wchar_t* text) {
+  int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return std::string();
+  std::string utf8(size_t(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, &utf8[0], length, nullptr, nullptr);
+  utf8.resize(size_t(length - 1));
+  return utf8;
+}
+
+}  // namespace
+
+// Windows hands the arguments over as UTF-16. The file is opened by its wide
+// name, so any name Windows allows reaches it unchanged; the name is printed
+// as UTF-8.
+int wmain(int argc, wchar_t** wideArgs) {
+  std::vector<std::string> utf8Args;
+  for (int i = 0; i < argc; ++i) utf8Args.push_back(ToUtf8(wideArgs[i]));
+  std::vector<const char*> args;
+  for (const std::string& arg : utf8Args) args.push_back(arg.c_str());
+  return RunAnalyzer(argc, args.data(), [&] { return _wfopen(wideArgs[1], L"rb"); });
+}
+
+#else
+
+int main(int argc, char** argv) {
+  return RunAnalyzer(argc, argv, [&] { return fopen(argv[1], "rb"); });
+}
+
+#endif

@@ -1,6 +1,8 @@
 // The game's ids of goods, regions and buildings, with the English names the report prints.
 #pragma once
 
+#include "report_writer.h"
+
 #include <cstdint>
 
 struct NameEntry {
@@ -24,4 +26,4 @@ const char* FindRegionName(uint32_t id);
 const char* FindBuildingName(uint32_t id);
 
 // Prints a count of weeks as years, months and weeks, without a line end.
-void PrintDuration(uint32_t weeks);
+void PrintDuration(ReportWriter* out, uint32_t weeks);

@@ -1,8 +1,7 @@
 #include "report.h"
 
 #include "name_tables.h"
-
-#include <cstdio>
+#include "payload_layout.h"
 
 namespace {
 
@@ -35,43 +34,45 @@ Demand ReadDemand(PayloadReader* reader) {
   demand.goodsId = ReadU32(reader);
   SkipString(reader);
   demand.amount = int32_t(ReadU32(reader));
-  SkipBytes(reader, 16);
-  SkipBytes(reader, 22);
+  SkipBytes(reader, kDemandTailFirstBytes);
+  SkipBytes(reader, kDemandTailSecondBytes);
   return demand;
 }
 
-void PrintDemand(const Demand& demand) {
+void PrintDemand(const Demand& demand, ReportWriter* out) {
   const char* goods = FindGoodName(demand.goodsId);
-  printf("%s for %d %s\n", demand.isRequest ? "Request" : "Order", demand.amount,
-         goods != nullptr ? goods : kUnknownName);
-  printf(demand.isRequest ? "  Time of request : " : "  Time of order   : ");
-  PrintDuration(demand.timeMade);
-  printf("\n  Time to comply  : ");
-  PrintDuration(demand.timeToComply);
+  Print(out, demand.isRequest ? "Request" : "Order", " for ", demand.amount, " ",
+        goods != nullptr ? goods : kUnknownName, "\n");
+  Print(out, demand.isRequest ? "  Time of request : " : "  Time of order   : ");
+  PrintDuration(out, demand.timeMade);
+  Print(out, "\n  Time to comply  : ");
+  PrintDuration(out, demand.timeToComply);
   if (demand.recurrence != 0) {
-    printf("\n  Recurs every    : ");
-    PrintDuration(demand.recurrence);
+    Print(out, "\n  Recurs every    : ");
+    PrintDuration(out, demand.recurrence);
   }
-  printf("\n");
+  Print(out, "\n");
   // A request always names its reward and an order its penalty; the other only when it is set.
   if (demand.isRequest || demand.favorReward != 0)
-    printf("  Favor reward    : %d\n", demand.favorReward);
+    Print(out, "  Favor reward    : ", demand.favorReward, "\n");
   if (!demand.isRequest || demand.favorPenalty != 0)
-    printf("  Favor penalty   : %d\n", demand.favorPenalty);
+    Print(out, "  Favor penalty   : ", demand.favorPenalty, "\n");
 }
 
 }  // namespace
 
-void PrintOrdersAndRequests(PayloadReader* reader) {
+void PrintOrdersAndRequests(PayloadReader* reader, ReportWriter* out) {
   uint32_t count = ReadU32(reader);
   if (count == 0) {
-    printf("No orders or requests\n\n");
+    Print(out, "No orders or requests\n\n");
     return;
   }
-  printf("Number of orders and requests: %d\n", int32_t(count));
+  Print(out, "Number of orders and requests: ", int32_t(count), "\n");
   for (uint32_t i = 0; i < count; ++i) {
-    printf("%u: ", i);
-    PrintDemand(ReadDemand(reader));
+    // The whole entry is read first: one cut short prints nothing of itself.
+    Demand demand = ReadDemand(reader);
+    Print(out, i, ": ");
+    PrintDemand(demand, out);
   }
-  printf("\n");
+  Print(out, "\n");
 }

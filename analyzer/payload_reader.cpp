@@ -2,6 +2,7 @@
 
 #include "fatal.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -14,26 +15,53 @@ void RequireBytes(const PayloadReader* reader, int64_t count) {
     ReportFatal("Attempting to read past end of file", reader->position);
 }
 
+uint8_t ByteAt(const PayloadReader* reader, int64_t index) {
+  return index < reader->stored ? reader->data[index] : 0;
+}
+
+uint32_t AssembleU32(const unsigned char* p) {
+  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+bool MatchesAt(const PayloadReader* reader, int64_t index, const unsigned char* bytes,
+               int32_t count) {
+  if (index + count <= reader->stored)
+    return memcmp(reader->data + index, bytes, size_t(count)) == 0;
+  for (int32_t i = 0; i < count; ++i)
+    if (ByteAt(reader, index + i) != bytes[i]) return false;
+  return true;
+}
+
+bool AllZero(const unsigned char* bytes, int32_t count) {
+  return std::all_of(bytes, bytes + count, [](unsigned char byte) { return byte == 0; });
+}
+
 }  // namespace
 
-PayloadReader MakePayloadReader(const unsigned char* data, int32_t size) {
+PayloadReader MakePayloadReader(const ChunkPayload& payload) {
   PayloadReader reader;
-  reader.data = data;
+  reader.data = payload.bytes;
   reader.position = 0;
-  reader.size = size < 0 ? 0 : size;
+  reader.size = std::max(payload.length, 0);
+  reader.stored = std::clamp(payload.stored, 0, reader.size);
   return reader;
 }
 
-uint32_t ReadU32(PayloadReader* reader) {
+PayloadReader MakePayloadReader(const unsigned char* data, int32_t size) {
+  return MakePayloadReader(ChunkPayload{data, size, size});
+}
+
+uint32_t ReadU32NearEnd(PayloadReader* reader) {
   RequireBytes(reader, 4);
-  const unsigned char* p = reader->data + reader->position;
+  unsigned char bytes[4];
+  for (int i = 0; i < 4; ++i) bytes[i] = ByteAt(reader, reader->position + i);
   reader->position += 4;
-  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+  return AssembleU32(bytes);
 }
 
 uint8_t ReadByte(PayloadReader* reader) {
   RequireBytes(reader, 1);
-  return reader->data[reader->position++];
+  return ByteAt(reader, reader->position++);
 }
 
 void SkipString(PayloadReader* reader) {
@@ -47,25 +75,45 @@ void SkipString(PayloadReader* reader) {
     ReportFatal("String expected", reader->position);
 }
 
-void SkipBytes(PayloadReader* reader, uint64_t count) {
-  // A 32-bit payload plus at most a few 33-bit skips before the next read
-  // cannot come near the range of the 64-bit cursor.
-  reader->position += int64_t(count);
-}
-
 bool FindSequence(PayloadReader* reader, const unsigned char* bytes, int32_t count) {
   if (count <= 0 || reader->position >= reader->size) return false;
-  const unsigned char* end = reader->data + reader->size;
-  const unsigned char* candidate = reader->data + reader->position;
-  while (end - candidate >= count) {
-    candidate =
-        static_cast<const unsigned char*>(memchr(candidate, bytes[0], size_t(end - candidate)));
-    if (candidate == nullptr || end - candidate < count) return false;
-    if (memcmp(candidate + 1, bytes + 1, size_t(count - 1)) == 0) {
-      reader->position = (candidate - reader->data) + count;
+  const int64_t lastStart = int64_t(reader->size) - count;
+  const unsigned char* data = reader->data;
+  // Candidates among the stored bytes; a match may run on into the zeros after them.
+  const int64_t storedEnd = std::min(int64_t(reader->stored), lastStart + 1);
+  for (int64_t i = reader->position; i < storedEnd; ++i) {
+    const void* hit = memchr(data + i, bytes[0], size_t(storedEnd - i));
+    if (hit == nullptr) break;
+    i = static_cast<const unsigned char*>(hit) - data;
+    if (MatchesAt(reader, i, bytes, count)) {
+      reader->position = i + count;
       return true;
     }
-    ++candidate;
+  }
+  // In the unstored tail every candidate reads the same zeros: the first one decides.
+  int64_t tailStart = std::max(reader->position, int64_t(reader->stored));
+  if (tailStart <= lastStart && AllZero(bytes, count)) {
+    reader->position = tailStart + count;
+    return true;
   }
   return false;
+}
+
+void SkipEntries(PayloadReader* reader, uint32_t count, void (*skipEntry)(PayloadReader*)) {
+  for (uint32_t i = 0; i < count; ++i) {
+    int64_t start = reader->position;
+    skipEntry(reader);
+    if (start < reader->stored) continue;
+    int64_t entryBytes = reader->position - start;
+    // Every read moves the cursor: an entry that did not move read nothing,
+    // and neither will the rest.
+    if (entryBytes == 0) return;
+    // Entries that end inside the payload cannot fail; the next one may, and
+    // is left to the loop.
+    int64_t room = int64_t(reader->size) - reader->position;
+    if (room < entryBytes) continue;
+    int64_t jump = std::min(int64_t(count - i - 1), room / entryBytes);
+    reader->position += jump * entryBytes;
+    i += uint32_t(jump);
+  }
 }

@@ -1,11 +1,10 @@
 #include "report.h"
 
-#include <cstdio>
+#include "payload_layout.h"
 
 namespace {
 
 const uint32_t kResynchroniseMarker = 1;
-const int kDemandNameLists = 7;
 
 // A u32 count k followed by k 4-byte values.
 void SkipCountedWords(PayloadReader* reader) {
@@ -35,97 +34,100 @@ void SkipWordListList(PayloadReader* reader) {
 void SkipStructureList(PayloadReader* reader) {
   uint32_t count = ReadU32(reader);
   for (uint32_t i = 0; i < count; ++i) {
-    SkipBytes(reader, 20);
+    SkipBytes(reader, kStructureLeadBytes);
     SkipString(reader);
-    SkipBytes(reader, 24);
+    SkipBytes(reader, kStructureGapAfterFirstString);
     SkipString(reader);
-    SkipBytes(reader, 18);
+    SkipBytes(reader, kStructureGapAfterSecondString);
     SkipString(reader);
-    SkipBytes(reader, 8);
+    SkipBytes(reader, kStructureGapAfterThirdString);
     SkipString(reader);
-    SkipBytes(reader, 32);
+    SkipBytes(reader, kStructureTailBytes);
   }
 }
+
+void SkipSizedBlock(PayloadReader* reader) { SkipBytes(reader, ReadU32(reader)); }
 
 // A count, replaced by a second value when it is above 1, then length-prefixed blocks.
 void SkipSizedBlocks(PayloadReader* reader) {
   uint32_t count = ReadU32(reader);
   if (count > 1) count = ReadU32(reader);
-  for (uint32_t i = 0; i < count; ++i) SkipBytes(reader, ReadU32(reader));
+  // Blocks hold no string, so they can run on through a zero tail.
+  SkipEntries(reader, count, SkipSizedBlock);
 }
 
 void SkipCountedWordsAfterGap(PayloadReader* reader) {
   uint32_t count = ReadU32(reader);
-  SkipBytes(reader, 4);
+  SkipBytes(reader, kWordListGapAfterCount);
   SkipBytes(reader, 4 * uint64_t(count));
 }
 
 // Everything from the start of the payload to the region.
-void PrintWorldSections(PayloadReader* reader) {
-  SkipBytes(reader, 12);
-  SkipIdStringList(reader, 4);
+void PrintWorldSections(PayloadReader* reader, ReportWriter* out) {
+  SkipBytes(reader, kStateLeadBytes);
+  SkipIdStringList(reader, kIdListEntryTailBytes);
   if (ReadByte(reader) != 0)
-    PrintEmpire(reader);
+    PrintEmpire(reader, out);
   else
-    printf("No Empire Level present\n");
-  SkipBytes(reader, 12);
+    Print(out, "No Empire Level present\n");
+  SkipBytes(reader, kStateGapAfterEmpire);
   SkipWordListList(reader);
   ReadU32(reader);
   SkipCountedWords(reader);
-  SkipBytes(reader, 12);
-  SkipIdStringList(reader, 8);
-  SkipBytes(reader, 13);
-  PrintInvasions(reader);
-  PrintTimePlayed(reader);
+  SkipBytes(reader, kStateGapBeforeFigures);
+  SkipIdStringList(reader, kFigureListEntryTailBytes);
+  SkipBytes(reader, kStateGapBeforeInvasions);
+  PrintInvasions(reader, out);
+  PrintTimePlayed(reader, out);
   SkipCountedWords(reader);
-  SkipBytes(reader, 21);
+  SkipBytes(reader, kStateGapBeforeStructures);
   SkipStructureList(reader);
-  PrintRegion(reader);
+  PrintRegion(reader, out);
 }
 
 // Returns false when the marker's sequence is missing: the rest cannot be found.
 bool ReachDisabledBuildings(PayloadReader* reader) {
-  SkipIdStringList(reader, 4);
-  SkipBytes(reader, 8);
-  SkipIdStringList(reader, 4);
-  SkipBytes(reader, 4);
+  SkipIdStringList(reader, kIdListEntryTailBytes);
+  SkipBytes(reader, kStateGapBetweenIdLists);
+  SkipIdStringList(reader, kIdListEntryTailBytes);
+  SkipBytes(reader, kStateGapBeforeMarker);
   if (ReadU32(reader) == kResynchroniseMarker) return Resynchronise(reader);
-  SkipBytes(reader, 8);
+  SkipBytes(reader, kStateBytesAfterPlainMarker);
   return true;
 }
 
 void SkipToStartDate(PayloadReader* reader) {
   SkipCountedWords(reader);
-  SkipBytes(reader, 16);
+  SkipBytes(reader, kStateGapAfterBuildingWords);
   SkipCountedWords(reader);
-  SkipBytes(reader, 44);
+  SkipBytes(reader, kStateGapBeforeSizedBlocks);
   SkipSizedBlocks(reader);
-  SkipBytes(reader, 1);
-  for (int i = 0; i < kDemandNameLists; ++i) SkipIdStringList(reader, 0);
+  SkipBytes(reader, kStateGapAfterSizedBlocks);
+  for (int i = 0; i < kStateNameLists; ++i) SkipIdStringList(reader, 0);
   ReadU32(reader);
   SkipString(reader);
-  SkipBytes(reader, 32);
-  if (ReadByte(reader) != 0) SkipBytes(reader, 12);
-  SkipBytes(reader, 4);
+  SkipBytes(reader, kStateGapAfterGovernor);
+  if (ReadByte(reader) != 0) SkipBytes(reader, kStateBytesAfterSetFlag);
+  SkipBytes(reader, kStateGapBeforeStartDate);
 }
 
 void SkipToOrdersAndRequests(PayloadReader* reader) {
-  SkipBytes(reader, 75);
+  SkipBytes(reader, kStateGapAfterStartDate);
   SkipIdStringList(reader, 0);
   SkipCountedWordsAfterGap(reader);
   SkipCountedWordsAfterGap(reader);
-  SkipBytes(reader, 25);
+  SkipBytes(reader, kStateGapBeforeDemands);
 }
 
 }  // namespace
 
-void HandleScenarioChunk(const unsigned char* payload, int32_t length) {
-  PayloadReader reader = MakePayloadReader(payload, length);
-  PrintWorldSections(&reader);
+void HandleScenarioChunk(const ChunkPayload& payload, ReportWriter* out) {
+  PayloadReader reader = MakePayloadReader(payload);
+  PrintWorldSections(&reader, out);
   if (!ReachDisabledBuildings(&reader)) return;
-  PrintDisabledBuildings(&reader);
+  PrintDisabledBuildings(&reader, out);
   SkipToStartDate(&reader);
-  PrintStartDate(&reader);
+  PrintStartDate(&reader, out);
   SkipToOrdersAndRequests(&reader);
-  PrintOrdersAndRequests(&reader);
+  PrintOrdersAndRequests(&reader, out);
 }

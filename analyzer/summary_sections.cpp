@@ -2,8 +2,6 @@
 
 #include "name_tables.h"
 
-#include <cstdio>
-
 namespace {
 
 const uint32_t kTimeNotPlayed = 0xFFFFFFFFu;
@@ -16,25 +14,25 @@ const uint32_t kMonthCount = sizeof kMonthNames / sizeof kMonthNames[0];
 
 }  // namespace
 
-void HandleMapSizeChunk(const unsigned char* payload, int32_t length) {
-  PayloadReader reader = MakePayloadReader(payload, length);
-  printf("Map size: %d\n\n", int32_t(ReadU32(&reader)));
+void HandleMapSizeChunk(const ChunkPayload& payload, ReportWriter* out) {
+  PayloadReader reader = MakePayloadReader(payload);
+  Print(out, "Map size: ", int32_t(ReadU32(&reader)), "\n\n");
 }
 
-void PrintTimePlayed(PayloadReader* reader) {
+void PrintTimePlayed(PayloadReader* reader, ReportWriter* out) {
   uint32_t weeks = ReadU32(reader);
   if (weeks == kTimeNotPlayed) return;
-  printf("Time played: ");
-  PrintDuration(weeks);
-  printf("\n\n");
+  Print(out, "Time played: ");
+  PrintDuration(out, weeks);
+  Print(out, "\n\n");
 }
 
 // The region id stands in the first value, or, when that is 0 or unknown, in the second.
-void PrintRegion(PayloadReader* reader) {
+void PrintRegion(PayloadReader* reader, ReportWriter* out) {
   uint32_t first = ReadU32(reader);
   const char* name = first != 0 ? FindRegionName(first) : nullptr;
   if (name == nullptr) name = FindRegionName(ReadU32(reader));
-  if (name != nullptr) printf("Region: %s\n\n", name);
+  if (name != nullptr) Print(out, "Region: ", name, "\n\n");
   SkipString(reader);
 }
 
@@ -46,32 +44,32 @@ bool Resynchronise(PayloadReader* reader) {
   return FindSequence(reader, sequence, int32_t(sizeof sequence));
 }
 
-void PrintDisabledBuildings(PayloadReader* reader) {
+void PrintDisabledBuildings(PayloadReader* reader, ReportWriter* out) {
   uint32_t count = ReadU32(reader);
   if (count == 0) return;
-  printf("Disabled buildings:\n");
+  Print(out, "Disabled buildings:\n");
   for (uint32_t i = 0; i < count; ++i) {
     uint32_t id = ReadU32(reader);
     SkipString(reader);
     const char* name = FindBuildingName(id);
-    if (name != nullptr) printf("  %s\n", name);
+    if (name != nullptr) Print(out, "  ", name, "\n");
   }
-  printf("\n");
+  Print(out, "\n");
 }
 
-void PrintStartDate(PayloadReader* reader) {
+void PrintStartDate(PayloadReader* reader, ReportWriter* out) {
   int64_t year = int32_t(ReadU32(reader));
   uint32_t week = ReadU32(reader);
   if (year >= 0)
-    printf("Start date: %lld AD", static_cast<long long>(year));
+    Print(out, "Start date: ", year, " AD");
   else
-    printf("Start date: %lld BC", static_cast<long long>(-year));
+    Print(out, "Start date: ", -year, " BC");
   uint32_t month = week / kWeeksPerMonth;
   // Printed as signed like every other number of the report.
   if (month >= kMonthCount)
-    printf(", week %d\n\n", int32_t(week));
+    Print(out, ", week ", int32_t(week), "\n\n");
   else if (week % kWeeksPerMonth != 0)
-    printf(", %s, week %u\n\n", kMonthNames[month], week % kWeeksPerMonth);
+    Print(out, ", ", kMonthNames[month], ", week ", week % kWeeksPerMonth, "\n\n");
   else
-    printf(", %s\n\n", kMonthNames[month]);
+    Print(out, ", ", kMonthNames[month], "\n\n");
 }

@@ -130,7 +130,89 @@ Bytes WithShortStream() {
   return MakeScenarioFile(file);
 }
 
+// The last order's amount lies past the end of a payload cut 60 bytes short:
+// 16 bytes follow the list, 38 the amount.
+Bytes WithPayloadCutInsideAnOrder() {
+  ScenarioFile file = MakeTiberis();
+  Bytes& payload = FindChunk(file, kScenarioChunk).payload;
+  payload.resize(payload.size() - 60);
+  return MakeScenarioFile(file);
+}
+
+const uint32_t kLargestDeclaredLength = 256u << 20;
+
+// A chunk without compressed data that declares the largest payload the
+// analyzer accepts: 256 MiB of zeros.
+Chunk DeclaringWithoutData(uint32_t type) {
+  Chunk chunk;
+  chunk.type = type;
+  chunk.storeRaw = true;
+  chunk.overrideInflatedLength = true;
+  chunk.inflatedLength = kLargestDeclaredLength;
+  return chunk;
+}
+
+// A small file of twenty such map size chunks.
+Bytes WithZeroFilledChunks() {
+  ScenarioFile file;
+  file.title = "Zero";
+  file.directoryEntries = 0;
+  file.chunks.assign(20, DeclaringWithoutData(kMapSizeChunk));
+  return MakeScenarioFile(file);
+}
+
+// A chunk whose payload is the given one, then zeros up to 256 MiB.
+Chunk DeclaringLongTail(uint32_t type, const Bytes& payload) {
+  Chunk chunk = DeclaringWithoutData(type);
+  chunk.rawData = Compress(payload);
+  return chunk;
+}
+
+// About a megabyte of chunks that each declare 256 MiB but hold a few bytes
+// or none: map sizes without data, and scenario states whose resynchronisation
+// key never occurs, so the search runs on through the zeros. A state whose
+// sized blocks claim four billion entries in the zeros ends the file.
+Bytes HostileMegabyte() {
+  const size_t kTargetSize = 1000000;
+  ScenarioState lonelyCity;
+  lonelyCity.hasEmpire = true;
+  lonelyCity.cities = {City{}};
+  lonelyCity.cities[0].type = 2;
+  lonelyCity.paddingPerRecord = 3000;  // so that the stream is not tiny
+  lonelyCity.regionValues = {0, 0};
+  lonelyCity.marker = 1;
+  lonelyCity.resyncSequencePresent = false;
+  Chunk state = DeclaringLongTail(kScenarioChunk, MakeScenarioPayload(lonelyCity));
+  Chunk map = DeclaringWithoutData(kMapSizeChunk);
+  ScenarioState endless;
+  endless.regionValues = {0, 0};
+  endless.endlessSizedBlocks = true;
+  Chunk last = DeclaringLongTail(kScenarioChunk, MakeScenarioPayload(endless));
+
+  ScenarioFile file;
+  file.title = "Hostile";
+  // Each chunk costs its entry in the chunk table, its fields and its data.
+  const size_t kChunkBytes = 4 + 20;
+  size_t size = MakeScenarioFile(file).size() + kChunkBytes + last.rawData.size();
+  const size_t kMapsPerState = 10;
+  const size_t kGroupSize = (kMapsPerState + 1) * kChunkBytes + state.rawData.size();
+  while (size + kGroupSize <= kTargetSize) {
+    for (size_t i = 0; i < kMapsPerState; ++i) file.chunks.push_back(map);
+    file.chunks.push_back(state);
+    size += kGroupSize;
+  }
+  file.chunks.push_back(last);
+  return MakeScenarioFile(file);
+}
+
 }  // namespace
+
+std::vector<NamedScenario> MakeCostlyScenarios() {
+  return {
+      {"zero_filled_chunks.scn", WithZeroFilledChunks()},
+      {"hostile_megabyte.scn", HostileMegabyte()},
+  };
+}
 
 std::vector<NamedScenario> MakeDamagedScenarios() {
   return {
@@ -147,5 +229,6 @@ std::vector<NamedScenario> MakeDamagedScenarios() {
       {"missing_sequence.scn", WithMissingSequence()},
       {"empty_chunks.scn", WithEmptyChunks()},
       {"short_stream.scn", WithShortStream()},
+      {"cut_inside_order.scn", WithPayloadCutInsideAnOrder()},
   };
 }

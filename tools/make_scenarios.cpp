@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
     std::vector<NamedScenario> damaged = MakeDamagedScenarios();
     WriteAll(root / "samples/Data/Scenarios", samples);
     WriteAll(root / "analyzer/tests/cases", damaged);
+    WriteAll(root / "analyzer/tests/cases", MakeCostlyScenarios());
     WriteAll(root / "analyzer/fuzz/corpus/fuzz_analyzer_walk", samples);
     WriteAll(root / "analyzer/fuzz/corpus/fuzz_analyzer_walk", damaged);
     WriteChunkSeeds(root / "analyzer/fuzz/corpus/fuzz_analyzer_chunks");

@@ -25,3 +25,6 @@ scenario_writer::ScenarioFile MakeNovaRoma();
 
 std::vector<NamedScenario> MakeSampleScenarios();
 std::vector<NamedScenario> MakeDamagedScenarios();
+// Files whose chunks declare far more than they hold: what they cost must
+// follow their size. Too large to seed a fuzzer with.
+std::vector<NamedScenario> MakeCostlyScenarios();

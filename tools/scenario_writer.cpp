@@ -1,5 +1,7 @@
 #include "scenario_writer.h"
 
+#include "payload_layout.h"
+
 #include <zlib.h>
 #include <cstdio>
 #include <stdexcept>
@@ -53,15 +55,15 @@ void PutTradeGoods(Bytes* out, const std::vector<TradeGood>& goods) {
 
 void PutCity(Bytes* out, const City& city, size_t padding) {
   PutU32(out, city.type);
-  PutFiller(out, 8);
-  PutFiller(out, 4);
+  PutFiller(out, kCityGapAfterType);
+  PutFiller(out, kCityGapBeforeName);
   PutString(out, city.name);
   PutUnusedU32(out);
   PutU8(out, city.open ? 1 : 0);
-  PutFiller(out, 2);
+  PutFiller(out, kCityGapAfterOpenFlag);
   PutString(out, city.name, StringWidth::kWide);
   PutString(out, PaddingText(padding, out->size()));
-  PutFiller(out, 5);
+  PutFiller(out, kCityGapBeforeLastField);
   PutUnusedU32(out);
   if (city.type == 2) {
     PutString(out, "home");
@@ -69,24 +71,24 @@ void PutCity(Bytes* out, const City& city, size_t padding) {
   }
   if (city.type != 3) return;
   PutU32(out, city.overWater ? 1 : 0);
-  PutFiller(out, 4);
+  PutFiller(out, kTradeCityGapAfterWaterFlag);
   PutUnusedU32(out);
-  PutFiller(out, 10);
+  PutFiller(out, kTradeCityGapBeforeVisibleFlag);
   PutU8(out, city.visible ? 1 : 0);
-  PutFiller(out, 8);
+  PutFiller(out, kTradeCityGapBeforeRouteKind);
   PutU32(out, city.routeKind);
-  PutFiller(out, 9);
+  PutFiller(out, kTradeCityGapBeforeGoods);
   PutTradeGoods(out, city.sells);
   PutTradeGoods(out, city.buys);
   // The trade history: one outer entry holding two inner lists.
   PutU32(out, 1);
-  PutFiller(out, 8);
-  PutIdStringList(out, "history", 4);
-  PutIdStringList(out, "prices", 4);
-  PutFiller(out, 8);
+  PutFiller(out, kTradeHistoryLeadBytes);
+  PutIdStringList(out, "history", kIdListEntryTailBytes);
+  PutIdStringList(out, "prices", kIdListEntryTailBytes);
+  PutFiller(out, kTradeHistoryTailBytes);
   PutU8(out, 1);
   PutU32(out, 2);
-  PutFiller(out, 16);
+  PutFiller(out, 2 * kTradeCityPairBytes);
 }
 
 void PutInvasion(Bytes* out, const Invasion& invasion, size_t padding) {
@@ -103,9 +105,9 @@ void PutInvasion(Bytes* out, const Invasion& invasion, size_t padding) {
   PutString(out, "invasion");
   PutU32(out, invasion.buyOff);
   PutU32(out, invasion.weeks);
-  PutFiller(out, 44);
+  PutFiller(out, kInvasionGapAfterTime);
   PutString(out, PaddingText(padding, out->size()));
-  PutFiller(out, 29);
+  PutFiller(out, kInvasionTailBytes);
 }
 
 void PutDemand(Bytes* out, const Demand& demand, size_t padding) {
@@ -125,33 +127,33 @@ void PutDemand(Bytes* out, const Demand& demand, size_t padding) {
   PutU32(out, demand.goodsId);
   PutString(out, "amount", StringWidth::kWide);
   PutU32(out, demand.amount);
-  PutFiller(out, 16);
-  PutFiller(out, 22);
+  PutFiller(out, kDemandTailFirstBytes);
+  PutFiller(out, kDemandTailSecondBytes);
 }
 
 void PutStructureList(Bytes* out) {
   PutU32(out, 1);
-  PutFiller(out, 20);
+  PutFiller(out, kStructureLeadBytes);
   PutString(out, "structure");
-  PutFiller(out, 24);
+  PutFiller(out, kStructureGapAfterFirstString);
   PutString(out, "layer", StringWidth::kWide);
-  PutFiller(out, 18);
+  PutFiller(out, kStructureGapAfterSecondString);
   PutString(out, "");
-  PutFiller(out, 8);
+  PutFiller(out, kStructureGapAfterThirdString);
   PutString(out, "tile");
-  PutFiller(out, 32);
+  PutFiller(out, kStructureTailBytes);
 }
 
 void PutRegionAndResync(Bytes* out, const ScenarioState& state) {
   for (uint32_t value : state.regionValues) PutU32(out, value);
   PutString(out, "climate");
-  PutIdStringList(out, "festival", 4);
-  PutFiller(out, 8);
-  PutIdStringList(out, "deity", 4);
-  PutFiller(out, 4);
+  PutIdStringList(out, "festival", kIdListEntryTailBytes);
+  PutFiller(out, kStateGapBetweenIdLists);
+  PutIdStringList(out, "deity", kIdListEntryTailBytes);
+  PutFiller(out, kStateGapBeforeMarker);
   PutU32(out, state.marker);
   if (state.marker != 1) {
-    PutFiller(out, 8);
+    PutFiller(out, kStateBytesAfterPlainMarker);
     return;
   }
   const uint8_t* key = state.resyncKey;
@@ -168,34 +170,39 @@ void PutRegionAndResync(Bytes* out, const ScenarioState& state) {
 // Everything between the disabled buildings and the orders and requests.
 void PutStartDateAndSurroundings(Bytes* out, const ScenarioState& state) {
   PutCountedWords(out, 3);
-  PutFiller(out, 16);
+  PutFiller(out, kStateGapAfterBuildingWords);
   PutCountedWords(out, 1);
-  PutFiller(out, 44);
+  PutFiller(out, kStateGapBeforeSizedBlocks);
   // Sized blocks: a count above 1 is replaced by the value after it.
   PutU32(out, 2);
+  if (state.endlessSizedBlocks) {
+    PutU32(out, 0xFFFFFFFFu);
+    return;
+  }
   PutU32(out, 2);
   PutU32(out, 3);
   PutFiller(out, 3);
   PutU32(out, 5);
   PutFiller(out, 5);
-  PutFiller(out, 1);
-  for (int i = 0; i < 7; ++i) PutIdStringList(out, "name", 0);
+  PutFiller(out, kStateGapAfterSizedBlocks);
+  for (int i = 0; i < kStateNameLists; ++i) PutIdStringList(out, "name", 0);
   PutUnusedU32(out);
   PutString(out, "governor");
-  PutFiller(out, 32);
+  PutFiller(out, kStateGapAfterGovernor);
   PutU8(out, 1);
-  PutFiller(out, 12);
-  PutFiller(out, 4);
+  PutFiller(out, kStateBytesAfterSetFlag);
+  PutFiller(out, kStateGapBeforeStartDate);
   PutU32(out, uint32_t(state.startYear));
   PutU32(out, state.startWeek);
-  PutFiller(out, 75);
+  PutFiller(out, kStateGapAfterStartDate);
   PutIdStringList(out, "event", 0);
   for (int i = 0; i < 2; ++i) {
-    PutU32(out, 2);
-    PutFiller(out, 4);
-    PutFiller(out, 8);
+    const uint32_t words = 2;
+    PutU32(out, words);
+    PutFiller(out, kWordListGapAfterCount);
+    PutFiller(out, 4 * words);
   }
-  PutFiller(out, 25);
+  PutFiller(out, kStateGapBeforeDemands);
 }
 
 }  // namespace
@@ -227,14 +234,14 @@ void PutString(Bytes* out, const std::string& text, StringWidth width) {
 Bytes MakeMapSizePayload(uint32_t mapSize) {
   Bytes out;
   PutU32(&out, mapSize);
-  PutFiller(&out, 12);
+  PutFiller(&out, 12);  // the rest of the chunk, which the report does not read
   return out;
 }
 
 Bytes MakeGoalsPayload(const std::vector<Goal>& goals) {
   Bytes out;
-  PutFiller(&out, 8);
-  for (int i = 0; i < 10; ++i)
+  PutFiller(&out, kGoalsLeadBytes);
+  for (int i = 0; i < kGoalsLeadStrings; ++i)
     PutString(&out, "goal text", i % 2 == 0 ? StringWidth::kNarrow : StringWidth::kWide);
   PutU32(&out, uint32_t(goals.size()));
   for (const Goal& goal : goals) {
@@ -255,30 +262,30 @@ Bytes MakeGoalsPayload(const std::vector<Goal>& goals) {
 
 Bytes MakeScenarioPayload(const ScenarioState& state) {
   Bytes out;
-  PutFiller(&out, 12);
-  PutIdStringList(&out, "player", 4);
+  PutFiller(&out, kStateLeadBytes);
+  PutIdStringList(&out, "player", kIdListEntryTailBytes);
   PutU8(&out, state.hasEmpire ? 1 : 0);
   if (state.hasEmpire) {
     PutString(&out, "empire map");
     PutU32(&out, uint32_t(state.cities.size()));
     for (const City& city : state.cities) PutCity(&out, city, state.paddingPerRecord);
   }
-  PutFiller(&out, 12);
+  PutFiller(&out, kStateGapAfterEmpire);
   PutU32(&out, 1);
   PutUnusedU32(&out);
   PutString(&out, "walker");
   PutCountedWords(&out, 2);
   PutUnusedU32(&out);
   PutCountedWords(&out, 3);
-  PutFiller(&out, 12);
-  PutIdStringList(&out, "figure", 8);
-  PutFiller(&out, 13);
+  PutFiller(&out, kStateGapBeforeFigures);
+  PutIdStringList(&out, "figure", kFigureListEntryTailBytes);
+  PutFiller(&out, kStateGapBeforeInvasions);
   PutU32(&out, uint32_t(state.invasions.size()));
   for (const Invasion& invasion : state.invasions)
     PutInvasion(&out, invasion, state.paddingPerRecord);
   PutU32(&out, state.timePlayed);
   PutCountedWords(&out, 2);
-  PutFiller(&out, 21);
+  PutFiller(&out, kStateGapBeforeStructures);
   PutStructureList(&out);
   PutRegionAndResync(&out, state);
   PutU32(&out, uint32_t(state.disabledBuildings.size()));
@@ -287,9 +294,10 @@ Bytes MakeScenarioPayload(const ScenarioState& state) {
     PutString(&out, "building", StringWidth::kWide);
   }
   PutStartDateAndSurroundings(&out, state);
+  if (state.endlessSizedBlocks) return out;
   PutU32(&out, uint32_t(state.demands.size()));
   for (const Demand& demand : state.demands) PutDemand(&out, demand, state.paddingPerRecord);
-  PutFiller(&out, 16);
+  PutFiller(&out, 16);  // what follows the orders and requests, which the report does not read
   return out;
 }
 
@@ -306,10 +314,10 @@ Bytes Compress(const Bytes& payload) {
 Bytes MakeScenarioFile(const ScenarioFile& file, std::vector<ChunkPlacement>* placements) {
   Bytes out;
   // Header.
-  PutFiller(&out, 4);
+  PutFiller(&out, kHeaderLeadBytes);
   PutString(&out, file.title);
   PutString(&out, file.title, StringWidth::kWide);
-  PutFiller(&out, 12);
+  PutFiller(&out, kHeaderGapAfterTitles);
   PutU32(&out, 2);
   for (int i = 0; i < 2; ++i) {
     PutString(&out, "author", i == 0 ? StringWidth::kNarrow : StringWidth::kWide);
@@ -317,31 +325,31 @@ Bytes MakeScenarioFile(const ScenarioFile& file, std::vector<ChunkPlacement>* pl
   }
   PutString(&out, "Valdorum");
   PutString(&out, "scenario", StringWidth::kWide);
-  PutFiller(&out, 8);
+  PutFiller(&out, kHeaderGapBeforeOption);
   PutU8(&out, file.optionFlag ? 1 : 0);
-  PutFiller(&out, file.optionFlag ? 6 : 2);
+  PutFiller(&out, file.optionFlag ? kHeaderOptionBytesWhenSet : kHeaderOptionBytesWhenClear);
   PutString(&out, "map");
   PutString(&out, "", StringWidth::kWide);
-  PutFiller(&out, 4);
+  PutFiller(&out, kHeaderGapBeforeLastString);
   PutString(&out, "version");
-  PutFiller(&out, 4);
+  PutFiller(&out, kHeaderEndBytes);
   // Chunk count and table.
   PutU32(&out, uint32_t(file.chunks.size()));
   for (const Chunk& chunk : file.chunks) PutU32(&out, chunk.type);
   // Directory.
-  for (int i = 0; i < 10; ++i)
+  for (int i = 0; i < kDirectoryStrings; ++i)
     PutString(&out, "directory", i % 3 == 0 ? StringWidth::kWide : StringWidth::kNarrow);
   PutU32(&out, file.directoryEntries);
   for (uint32_t i = 0; i < file.directoryEntries; ++i) {
-    PutFiller(&out, 20);
+    PutFiller(&out, kDirectoryEntryLeadBytes);
     PutString(&out, "entry");
     PutString(&out, "kind", StringWidth::kWide);
     PutString(&out, "");
     PutU8(&out, 0);
-    PutFiller(&out, 4);
+    PutFiller(&out, kDirectoryEntryGapAfterFlag);
     PutString(&out, "path");
   }
-  PutFiller(&out, 4);
+  PutFiller(&out, kDirectoryEndBytes);
   // Chunks.
   for (const Chunk& chunk : file.chunks) {
     Bytes data = chunk.storeRaw ? chunk.rawData : Compress(chunk.payload);

@@ -83,6 +83,9 @@ struct ScenarioState {
   std::vector<Demand> demands;
   // Bulk the reader steps over, for large benchmark payloads.
   size_t paddingPerRecord = 0;
+  // Damaged payloads: the list of sized blocks claims 4294967295 of them, and
+  // the payload ends right after that count.
+  bool endlessSizedBlocks = false;
 };
 
 Bytes MakeMapSizePayload(uint32_t mapSize);

@@ -50,6 +50,12 @@ TEST(PrintDuration, CountsYearsMonthsAndWeeks) {
       {96, "2 years"},         {100, "2 years, 1 month"},
       {49, "1 year, 1 weeks"}, {0xFFFFFFFFu, "89478485 years, 3 months, 3 weeks"},
   };
-  for (const auto& example : examples)
-    EXPECT_EQ(CaptureOutput([&] { PrintDuration(example.weeks); }), example.text) << example.weeks;
+  for (const auto& example : examples) {
+    std::string text;
+    ReportWriter out;
+    StartReport(&out, MemoryReportSink(&text));
+    PrintDuration(&out, example.weeks);
+    FlushReport(&out);
+    EXPECT_EQ(text, example.text) << example.weeks;
+  }
 }

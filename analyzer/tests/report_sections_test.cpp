@@ -17,7 +17,7 @@ ScenarioState MinimalState() {
 }
 
 std::string ScenarioReport(const ScenarioState& state) {
-  return CaptureHandlerOutput(HandleScenarioChunk, MakeScenarioPayload(state));
+  return HandlerReport(HandleScenarioChunk, MakeScenarioPayload(state));
 }
 
 const uint32_t kAsia = 3015284903u;
@@ -110,13 +110,13 @@ TEST(EmpireReport, ListsAnEnemySitesGoodsWithoutHeadings) {
 }
 
 TEST(GoalsReport, ReadsTheWholeRecordOfEveryKind) {
-  EXPECT_EQ(CaptureHandlerOutput(HandleGoalsChunk, MakeGoalsPayload({})), "Open play scenario\n");
+  EXPECT_EQ(HandlerReport(HandleGoalsChunk, MakeGoalsPayload({})), "Open play scenario\n");
   std::vector<Goal> goals = {
       {0xFFFFFFFFu, 1, 2, 3, 2, 4},
       {0, 0, 0, 0xFFFFFFF6u, 3, 9},
       {4, 0, 9, 40, 1, 0},
   };
-  EXPECT_EQ(CaptureHandlerOutput(HandleGoalsChunk, MakeGoalsPayload(goals)),
+  EXPECT_EQ(HandlerReport(HandleGoalsChunk, MakeGoalsPayload(goals)),
             "Number of goals: 3\n"
             "Goal 1:\n  Condition: victory(AND)\n  Goal category not implemented (-1)\n"
             "Goal 2:\n  Condition: (unknown)\n  < -10 (unknown) in storage\n"
@@ -146,4 +146,22 @@ TEST(OrdersReport, ShowsRewardAndPenaltyAsTheKindOfDemandRequires) {
                                                "  Recurs every    : 1 month\n"
                                                "  Favor reward    : 0\n"
                                                "  Favor penalty   : -1\n\n"));
+}
+
+TEST(OrdersReport, AnEntryCutShortPrintsNothingOfItself) {
+  ScenarioState state = MinimalState();
+  state.demands = {{false, 4, 8, 0, 0, 2, kWine, 100}, {true, 4, 8, 0, 1, 0, kWine, 7}};
+  Bytes payload = MakeScenarioPayload(state);
+  // The second entry's amount stands 58 bytes before the end: 16 bytes follow
+  // the list, 38 the amount. The cut leaves the string before it whole.
+  size_t amountAt = payload.size() - 58;
+  payload.resize(payload.size() - 60);
+  EXPECT_THAT(HandlerReport(HandleScenarioChunk, payload),
+              testing::EndsWith("Number of orders and requests: 2\n"
+                                "0: Order for 100 Wine\n"
+                                "  Time of order   : 1 month\n"
+                                "  Time to comply  : 2 months\n"
+                                "  Favor penalty   : 2\n"
+                                "Error: Attempting to read past end of file (" +
+                                std::to_string(amountAt) + ")\n"));
 }

@@ -1,6 +1,6 @@
 #include "test_support.h"
 
-#include <gtest/gtest.h>
+#include "fatal.h"
 
 #include <fstream>
 #include <sstream>
@@ -9,37 +9,38 @@ using scenario_writer::Bytes;
 
 namespace {
 
-std::string RedirectPath() {
-  const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-  return testing::TempDir() + "analyzer_" + test->test_suite_name() + "_" + test->name() + ".out";
+std::string RunIntoText(const std::function<void(ReportWriter*)>& write) {
+  std::string text;
+  ReportWriter out;
+  StartReport(&out, MemoryReportSink(&text));
+  std::string fault = FaultOf([&] { write(&out); });
+  FlushReport(&out);
+  return fault.empty() ? text : text + "Error: " + fault + "\n";
 }
 
 }  // namespace
 
-std::string CaptureOutput(const std::function<void()>& action) {
-  fflush(stdout);
-  testing::internal::CaptureStdout();
-  action();
-  fflush(stdout);
-  return testing::internal::GetCapturedStdout();
-}
-
-std::string CaptureSectionOutput(void (*print)(PayloadReader*), const Bytes& payload) {
-  return CaptureOutput([&] {
+std::string SectionReport(void (*print)(PayloadReader*, ReportWriter*), const Bytes& payload) {
+  return RunIntoText([&](ReportWriter* out) {
     PayloadReader reader = MakePayloadReader(payload.data(), int32_t(payload.size()));
-    print(&reader);
+    print(&reader, out);
   });
 }
 
-std::string CaptureHandlerOutput(ChunkHandler handler, const Bytes& payload) {
-  return CaptureOutput([&] { handler(payload.data(), int32_t(payload.size())); });
+std::string HandlerReport(ChunkHandler handler, const Bytes& payload) {
+  return RunIntoText([&](ReportWriter* out) {
+    int32_t length = int32_t(payload.size());
+    handler(ChunkPayload{payload.data(), length, length}, out);
+  });
 }
 
-FILE* OpenBytesAsFile(const Bytes& bytes) {
-  FILE* file = tmpfile();
-  fwrite(bytes.data(), 1, bytes.size(), file);
-  rewind(file);
-  return file;
+std::string FaultOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const ScenarioFault& fault) {
+    return std::string(fault.message) + " (" + std::to_string(fault.position) + ")";
+  }
+  return "";
 }
 
 scenario_writer::Chunk MakeChunk(uint32_t type, const Bytes& payload) {
@@ -56,15 +57,13 @@ Bytes MakeFileOfChunks(const std::vector<scenario_writer::Chunk>& chunks) {
   return scenario_writer::MakeScenarioFile(file);
 }
 
-void RedirectOutputToFile() { freopen(RedirectPath().c_str(), "w", stdout); }
+std::string SourcePath(const std::string& relative) {
+  return std::string(ANALYZER_SOURCE_ROOT) + "/" + relative;
+}
 
-std::string ReadRedirectedOutput() {
-  std::ifstream in(RedirectPath(), std::ios::binary);
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
-}
-
-std::string FatalLine(const std::string& message, long long position) {
-  return "^Error: " + message + " \\(" + std::to_string(position) + "\\)\n$";
 }

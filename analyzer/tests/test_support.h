@@ -3,28 +3,26 @@
 
 #include "container.h"
 #include "payload_reader.h"
+#include "report_writer.h"
 #include "scenario_writer.h"
 
 #include <functional>
 #include <string>
 #include <vector>
 
-// What the action prints to standard output.
-std::string CaptureOutput(const std::function<void()>& action);
-std::string CaptureSectionOutput(void (*print)(PayloadReader*),
-                                 const scenario_writer::Bytes& payload);
-std::string CaptureHandlerOutput(ChunkHandler handler, const scenario_writer::Bytes& payload);
+// What the section or handler writes to the report; a format error that ends
+// it adds the line "Error: <message> (<position>)".
+std::string SectionReport(void (*print)(PayloadReader*, ReportWriter*),
+                          const scenario_writer::Bytes& payload);
+std::string HandlerReport(ChunkHandler handler, const scenario_writer::Bytes& payload);
 
-// A temporary file holding the bytes, positioned at its start.
-FILE* OpenBytesAsFile(const scenario_writer::Bytes& bytes);
+// The format error that ends the action, as "<message> (<position>)"; empty
+// when the action completes.
+std::string FaultOf(const std::function<void()>& action);
 
 scenario_writer::Chunk MakeChunk(uint32_t type, const scenario_writer::Bytes& payload);
 scenario_writer::Bytes MakeFileOfChunks(const std::vector<scenario_writer::Chunk>& chunks);
 
-// Inside a death test: sends standard output to a file that ReadRedirectedOutput
-// reads back in the test afterwards.
-void RedirectOutputToFile();
-std::string ReadRedirectedOutput();
-
-// The pattern of the one line that a fatal error prints on standard error.
-std::string FatalLine(const std::string& message, long long position);
+// The root of the source tree, where the samples and golden files are.
+std::string SourcePath(const std::string& relative);
+std::string ReadWholeFile(const std::string& path);
