@@ -147,7 +147,7 @@ bool AllocateDxt1Picture(std::uint32_t width, std::uint32_t height, RgbPicture& 
   // last block of each row and column undecoded: those pixels are black.
   const std::size_t decodedRowBytes = std::size_t{width / 4} * 12;
   const std::uint32_t decodedRows = height / 4 * 4;
-  for (std::uint32_t y = 0; y < height; ++y) {
+  for (std::uint32_t y = 0; y < height && rowBytes > 0; ++y) {
     std::uint8_t* row = pixels.data() + y * rowBytes;
     const std::size_t black = y < decodedRows ? decodedRowBytes : 0;
     std::memset(row + black, 0, rowBytes - black);

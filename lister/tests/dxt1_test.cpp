@@ -170,6 +170,11 @@ TEST(DecodeDxt1, PartialBlocksStayBlack) {
   ASSERT_TRUE(Decode(DdsFile(3, 2, {1, 2, 3}), picture).Ok());
   EXPECT_EQ(picture.width, 3);
   EXPECT_TRUE(AllBlack(picture, 0, 0));
+
+  // No pixel at all, however many rows.
+  ASSERT_TRUE(Decode(DdsFile(0, 5, {}), picture).Ok());
+  EXPECT_EQ(picture.height, 5);
+  EXPECT_TRUE(picture.pixels.empty());
 }
 
 TEST(DecodeDxt1, RefusesDamagedAndUnsupportedFilesWithTheirFigures) {
