@@ -49,12 +49,12 @@ bool CheckCompanionFiles(Platform& platform, const ScenarioState& state,
   const struct {
     const std::string& file;
     const char* missing;
-  } kCompanions[] = {
+  } companions[] = {
       {state.scenarioFile, german::kScenarioFileMissing},
       {state.pictureFile, german::kPictureFileMissing},
       {state.textFile, german::kTextFileMissing},
   };
-  for (const auto& companion : kCompanions) {
+  for (const auto& companion : companions) {
     if (!platform.FileExists(scenarioDir + companion.file)) {
       platform.ShowMessage(MessageKind::FileError, FillIn(companion.missing, {companion.file}));
       return false;
