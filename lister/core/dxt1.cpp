@@ -8,7 +8,6 @@ namespace lister {
 
 namespace {
 
-constexpr std::size_t kHeaderSize = 128;
 constexpr std::size_t kHeightOffset = 12;
 constexpr std::size_t kWidthOffset = 16;
 constexpr std::size_t kFormatOffset = 84;
@@ -19,11 +18,7 @@ std::uint32_t ReadU32(const std::uint8_t* p) {
          static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
 
-std::uint16_t ReadU16(const std::uint8_t* p) {
-  return static_cast<std::uint16_t>(p[0] | p[1] << 8);
-}
-
-// value * 255 / Divisor to the nearest integer, ties to even, in exact
+// value * 255 / divisor to the nearest integer, ties to even, in exact
 // integer arithmetic: half up first, then a tie that landed on an odd
 // number goes back down.
 constexpr std::uint8_t Scale(int value, int divisor) {
@@ -33,40 +28,56 @@ constexpr std::uint8_t Scale(int value, int divisor) {
   return static_cast<std::uint8_t>(nearest);
 }
 
-// Scale for every value a palette channel can take, computed when compiled:
-// a look-up per channel is much cheaper than the division per block.
-template <int Divisor>
-struct ScaleTable {
-  constexpr ScaleTable() : values() {
-    for (int v = 0; v <= Divisor; ++v) values[v] = Scale(v, Divisor);
+// A channel of entries 0 and 1: its 5- or 6-bit value expanded to 8 bits.
+template <int Bits>
+struct ExpandTable {
+  static constexpr int kMax = (1 << Bits) - 1;
+  constexpr ExpandTable() : values() {
+    for (int v = 0; v <= kMax; ++v) values[v] = Scale(v, kMax);
   }
-  constexpr std::uint8_t operator()(int value) const { return values[value]; }
-  std::uint8_t values[Divisor + 1];
+  std::uint32_t values[kMax + 1];
 };
 
-constexpr ScaleTable<31> kExpand5;
-constexpr ScaleTable<63> kExpand6;
-constexpr ScaleTable<93> kThirds5;
-constexpr ScaleTable<189> kThirds6;
-constexpr ScaleTable<62> kHalves5;
-constexpr ScaleTable<126> kHalves6;
-
-struct Channels {
-  int red, green, blue;
+// A channel of entries 2 and 3, by block mode and the channel's values in
+// colours 0 and 1: entry 2 in bits 0-7, entry 3 in bits 24-31. Three
+// channels shifted by 0, 8 and 16 and or-ed then hold entry 2 in bits 0-23
+// and entry 3 in bits 24-47. Looked up without a branch on the mode, which
+// random pictures would mispredict half the time.
+template <int Bits>
+struct MixTable {
+  static constexpr int kMax = (1 << Bits) - 1;
+  // Entry 3 of a three-colour block is magenta: full red and blue, no green.
+  static constexpr std::uint32_t kMagentaChannel = Bits == 5 ? 255 : 0;
+  constexpr MixTable() : values() {
+    for (int a = 0; a <= kMax; ++a) {
+      for (int b = 0; b <= kMax; ++b) {
+        values[1][a][b] = Scale(2 * a + b, 3 * kMax) | std::uint32_t{Scale(a + 2 * b, 3 * kMax)}
+                                                           << 24;
+        values[0][a][b] = Scale(a + b, 2 * kMax) | kMagentaChannel << 24;
+      }
+    }
+  }
+  std::uint32_t values[2][kMax + 1][kMax + 1];  // [colour 0 > colour 1][colour 0][colour 1]
 };
 
-Channels Split(std::uint16_t colour) { return {colour >> 11, (colour >> 5) & 0x3F, colour & 0x1F}; }
+constexpr ExpandTable<5> kExpand5;
+constexpr ExpandTable<6> kExpand6;
+constexpr MixTable<5> kMix5;
+constexpr MixTable<6> kMix6;
 
-std::string Printable(const std::uint8_t* code) {
-  std::string text;
-  for (int i = 0; i < 4; ++i)
-    text += (code[i] >= 0x20 && code[i] < 0x7F) ? static_cast<char>(code[i]) : '?';
-  return text;
-}
+// A palette entry as red | green << 8 | blue << 16.
+using PackedPalette = std::array<std::uint32_t, 4>;
 
-std::uint32_t Packed(Rgb colour) {
-  return static_cast<std::uint32_t>(colour.red) | static_cast<std::uint32_t>(colour.green) << 8 |
-         static_cast<std::uint32_t>(colour.blue) << 16;
+PackedPalette Palette(std::uint16_t colour0, std::uint16_t colour1) {
+  const int r0 = colour0 >> 11, g0 = colour0 >> 5 & 0x3F, b0 = colour0 & 0x1F;
+  const int r1 = colour1 >> 11, g1 = colour1 >> 5 & 0x3F, b1 = colour1 & 0x1F;
+  const int fourColours = colour0 > colour1;
+  const std::uint64_t mixed = std::uint64_t{kMix5.values[fourColours][r0][r1]} |
+                              std::uint64_t{kMix6.values[fourColours][g0][g1]} << 8 |
+                              std::uint64_t{kMix5.values[fourColours][b0][b1]} << 16;
+  return {kExpand5.values[r0] | kExpand6.values[g0] << 8 | kExpand5.values[b0] << 16,
+          kExpand5.values[r1] | kExpand6.values[g1] << 8 | kExpand5.values[b1] << 16,
+          static_cast<std::uint32_t>(mixed & 0xFFFFFF), static_cast<std::uint32_t>(mixed >> 24)};
 }
 
 // Four pixels of 3 bytes each go out as one 64-bit and one 32-bit store,
@@ -82,93 +93,103 @@ void WriteRow(std::uint8_t* out, std::uint64_t a, std::uint64_t b, std::uint64_t
 }
 
 void DecodeBlock(const std::uint8_t* block, std::uint8_t* topLeft, std::size_t rowBytes) {
-  const std::array<Rgb, 4> palette = Dxt1Palette(ReadU16(block), ReadU16(block + 2));
-  const std::uint32_t packed[4] = {Packed(palette[0]), Packed(palette[1]), Packed(palette[2]),
-                                   Packed(palette[3])};
+  const PackedPalette palette = Palette(static_cast<std::uint16_t>(block[0] | block[1] << 8),
+                                        static_cast<std::uint16_t>(block[2] | block[3] << 8));
   std::uint32_t indices = ReadU32(block + 4);
   for (int row = 0; row < 4; ++row, indices >>= 8)
-    WriteRow(topLeft + row * rowBytes, packed[indices & 3], packed[indices >> 2 & 3],
-             packed[indices >> 4 & 3], packed[indices >> 6 & 3]);
+    WriteRow(topLeft + row * rowBytes, palette[indices & 3], palette[indices >> 2 & 3],
+             palette[indices >> 4 & 3], palette[indices >> 6 & 3]);
 }
 
 }  // namespace
 
 std::array<Rgb, 4> Dxt1Palette(std::uint16_t colour0, std::uint16_t colour1) {
-  const Channels c0 = Split(colour0);
-  const Channels c1 = Split(colour1);
+  const PackedPalette packed = Palette(colour0, colour1);
   std::array<Rgb, 4> palette;
-  palette[0] = {kExpand5(c0.red), kExpand6(c0.green), kExpand5(c0.blue)};
-  palette[1] = {kExpand5(c1.red), kExpand6(c1.green), kExpand5(c1.blue)};
-  if (colour0 > colour1) {
-    palette[2] = {kThirds5(2 * c0.red + c1.red), kThirds6(2 * c0.green + c1.green),
-                  kThirds5(2 * c0.blue + c1.blue)};
-    palette[3] = {kThirds5(c0.red + 2 * c1.red), kThirds6(c0.green + 2 * c1.green),
-                  kThirds5(c0.blue + 2 * c1.blue)};
-  } else {
-    palette[2] = {kHalves5(c0.red + c1.red), kHalves6(c0.green + c1.green),
-                  kHalves5(c0.blue + c1.blue)};
-    palette[3] = {255, 0, 255};
-  }
+  for (int i = 0; i < 4; ++i)
+    palette[i] = {static_cast<std::uint8_t>(packed[i]), static_cast<std::uint8_t>(packed[i] >> 8),
+                  static_cast<std::uint8_t>(packed[i] >> 16)};
   return palette;
 }
 
-bool DecodeDxt1(const std::vector<std::uint8_t>& file, RgbPicture& picture, std::string& error) {
-  if (file.size() < kHeaderSize) {
-    error = "Die Bilddatei ist zu kurz für den Kopf eines DDS-Bildes (" +
-            std::to_string(file.size()) + " Bytes).";
-    return false;
+PictureResult ReadDdsHeader(const std::uint8_t* bytes, std::size_t size) {
+  PictureResult result;
+  if (size < kDdsHeaderSize) {
+    result.fault = PictureFault::HeaderCut;
+    result.fileSize = size;
+    return result;
   }
-  const std::uint32_t height = ReadU32(file.data() + kHeightOffset);
-  const std::uint32_t width = ReadU32(file.data() + kWidthOffset);
-  const std::uint8_t* format = file.data() + kFormatOffset;
-  if (std::memcmp(format, "DXT1", 4) != 0) {
-    error = "Die Bilddatei ist nicht DXT1-komprimiert (Format \"" + Printable(format) + "\").";
-    return false;
+  result.height = ReadU32(bytes + kHeightOffset);
+  result.width = ReadU32(bytes + kWidthOffset);
+  std::memcpy(result.format.data(), bytes + kFormatOffset, result.format.size());
+  if (std::memcmp(result.format.data(), "DXT1", 4) != 0) {
+    result.fault = PictureFault::NotDxt1;
+    return result;
   }
-  if (width > kMaxPictureSide || height > kMaxPictureSide) {
-    error = "Die Bildgröße " + std::to_string(width) + " x " + std::to_string(height) +
-            " ist unzulässig (höchstens " + std::to_string(kMaxPictureSide) + " x " +
-            std::to_string(kMaxPictureSide) + ").";
-    return false;
+  if (result.width > kMaxPictureSide || result.height > kMaxPictureSide) {
+    result.fault = PictureFault::TooLarge;
+    return result;
   }
-  // Both sides are at most 2^14, so the products fit in 64 bits with room to spare.
-  const std::uint64_t blockBytes = static_cast<std::uint64_t>(width) * height / 2;
-  const std::uint64_t available = file.size() - kHeaderSize;
-  if (available < blockBytes) {
-    error = "Die Bilddatei endet vor dem Ende der Bilddaten (" + std::to_string(blockBytes) +
-            " Bytes erwartet, " + std::to_string(available) + " vorhanden).";
-    return false;
-  }
+  // Both sides are at most 2^14, so the product fits with room to spare.
+  result.blockBytes = std::uint64_t{result.width} * result.height / 2;
+  return result;
+}
 
-  RgbPicture decoded;
-  decoded.width = static_cast<int>(width);
-  decoded.height = static_cast<int>(height);
+bool AllocateDxt1Picture(std::uint32_t width, std::uint32_t height, RgbPicture& picture) {
+  const std::size_t rowBytes = std::size_t{width} * 3;
+  PixelBytes pixels;
   try {
-    decoded.pixels.assign(static_cast<std::size_t>(width) * height * 3, 0);
+    pixels.resize(rowBytes * height);
   } catch (const std::bad_alloc&) {
-    error = "Für das Bild (" + std::to_string(width) + " x " + std::to_string(height) +
-            ") ist nicht genug Speicher frei.";
     return false;
   }
-
   // Widths and heights that are not a multiple of 4 leave the partly used
-  // last block of each row and column undecoded: those pixels stay black.
-  const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
-  const std::uint8_t* block = file.data() + kHeaderSize;
-  for (std::uint32_t by = 0; by < height / 4; ++by) {
-    std::uint8_t* blockRow = decoded.pixels.data() + static_cast<std::size_t>(by) * 4 * rowBytes;
-    for (std::uint32_t bx = 0; bx < width / 4; ++bx, block += kBlockSize)
-      DecodeBlock(block, blockRow + static_cast<std::size_t>(bx) * 12, rowBytes);
+  // last block of each row and column undecoded: those pixels are black.
+  const std::size_t decodedRowBytes = std::size_t{width / 4} * 12;
+  const std::uint32_t decodedRows = height / 4 * 4;
+  for (std::uint32_t y = 0; y < height && rowBytes > 0; ++y) {
+    std::uint8_t* row = pixels.data() + y * rowBytes;
+    const std::size_t black = y < decodedRows ? decodedRowBytes : 0;
+    std::memset(row + black, 0, rowBytes - black);
   }
-  picture = std::move(decoded);
+  picture.width = static_cast<int>(width);
+  picture.height = static_cast<int>(height);
+  picture.pixels = std::move(pixels);
   return true;
 }
 
-bool LoadScenarioPicture(Platform& platform, const std::string& path, RgbPicture& picture,
-                         std::string& error) {
-  std::vector<std::uint8_t> file;
-  if (!platform.ReadFileBytes(path, file, error)) return false;
-  return DecodeDxt1(file, picture, error);
+std::size_t Dxt1BlockRowBytes(const RgbPicture& picture) {
+  return static_cast<std::size_t>(picture.width / 4) * kBlockSize;
+}
+
+void DecodeDxt1Rows(const std::uint8_t* blocks, std::uint32_t firstRow, std::uint32_t rowCount,
+                    RgbPicture& picture) {
+  const std::size_t rowBytes = static_cast<std::size_t>(picture.width) * 3;
+  const std::uint32_t blocksPerRow = static_cast<std::uint32_t>(picture.width) / 4;
+  for (std::uint32_t by = firstRow; by < firstRow + rowCount; ++by) {
+    std::uint8_t* topLeft = picture.pixels.data() + std::size_t{by} * 4 * rowBytes;
+    for (std::uint32_t bx = 0; bx < blocksPerRow; ++bx, blocks += kBlockSize, topLeft += 12)
+      DecodeBlock(blocks, topLeft, rowBytes);
+  }
+}
+
+PictureResult DecodeDxt1(const std::uint8_t* file, std::size_t size, RgbPicture& picture) {
+  PictureResult result = ReadDdsHeader(file, size);
+  if (!result.Ok()) return result;
+  const std::uint64_t available = size - kDdsHeaderSize;
+  if (available < result.blockBytes) {
+    result.fault = PictureFault::BlockDataCut;
+    result.blockBytesFound = available;
+    return result;
+  }
+  RgbPicture decoded;
+  if (!AllocateDxt1Picture(result.width, result.height, decoded)) {
+    result.fault = PictureFault::NoMemory;
+    return result;
+  }
+  DecodeDxt1Rows(file + kDdsHeaderSize, 0, result.height / 4, decoded);
+  picture = std::move(decoded);
+  return result;
 }
 
 }  // namespace lister

@@ -1,13 +1,10 @@
 #include "goal_texts.h"
 
+#include "texts.h"
+
 namespace lister {
 
 namespace {
-
-constexpr const char* kNoFurtherGoals = "keine weiteren Ziele oder Anforderungen";
-constexpr const char* kUserScenarioNote =
-    "Beachten Sie den Beschreibungstext des Szenarios hinsichtlich eventuell geforderter "
-    "Gebäude, besonderen Kreditbegrenzungen, Zeitlimits und anderen Anweisungen";
 
 struct RatingLabel {
   const char* label;
@@ -24,15 +21,15 @@ constexpr RatingLabel kRatings[] = {
 void ShowGoalTexts(View& view, const ScenarioTexts& texts, bool openPlay,
                    const std::string& scenarioKind) {
   if (openPlay) {
-    view.SetText("ZielInfo", "offenes Spiel");
-    view.SetText("ZielNoteInfo", kUserScenarioNote);
+    view.SetText("ZielInfo", german::kOpenPlay);
+    view.SetText("ZielNoteInfo", german::kUserScenarioNote);
     view.SetTextColor("ZielInfo", kMaroon);
-    for (const RatingLabel& rating : kRatings) view.SetText(rating.label, "-*-");
+    for (const RatingLabel& rating : kRatings) view.SetText(rating.label, german::kAbsent);
     return;
   }
-  view.SetText("ZielInfo", "Spielziele");
-  view.SetText("ZielNoteInfo",
-               scenarioKind == "Userszenario" ? kUserScenarioNote : kNoFurtherGoals);
+  view.SetText("ZielInfo", german::kGameGoals);
+  view.SetText("ZielNoteInfo", scenarioKind == german::kUserScenario ? german::kUserScenarioNote
+                                                                     : german::kNoFurtherGoals);
   view.SetTextColor("ZielInfo", kDarkGrey);
   for (const RatingLabel& rating : kRatings)
     view.SetText(rating.label, texts.Lookup(rating.textId));

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "file_reader.h"
 
 namespace lister {
 
@@ -28,9 +31,10 @@ class Platform {
 
   // True when the path names something that is not a directory.
   virtual bool FileExists(const std::string& path) = 0;
-  // The whole file; on failure false and the system's text for the failed operation.
-  virtual bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes,
-                             std::string& error) = 0;
+  // The file opened for reading, shared for reading and writing; on failure
+  // nullptr and the system's text for the failed operation.
+  virtual std::unique_ptr<FileReader> OpenForReading(const std::string& path,
+                                                     std::string& error) = 0;
   // The whole file as lines: a byte-order mark decides the encoding, else the
   // system code page; split at CR LF, LF and CR.
   virtual bool ReadTextLines(const std::string& path, std::vector<std::string>& lines,

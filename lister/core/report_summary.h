@@ -5,15 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "texts.h"
 #include "view.h"
 
 namespace lister {
 
 struct ReportSummary {
   bool openPlay = false;
-  std::string mapSize = "unbekannt";
-  std::string region = "unbekannt";
-  std::string citiesCount = "-*-";
+  std::string mapSize = german::kUnknown;
+  std::string region = german::kUnknown;
+  std::string citiesCount = german::kAbsent;
   int cityCount = 0;
 };
 

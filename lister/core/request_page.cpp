@@ -5,6 +5,7 @@
 
 #include "pages.h"
 #include "text_util.h"
+#include "texts.h"
 #include "translation.h"
 
 namespace lister {
@@ -14,7 +15,7 @@ namespace {
 void ShowNoRequests(View& view, PageState& pages) {
   pages.hasRequests = false;
   view.SetVisible("REQPanel", false);
-  view.SetText("TradeRequestsInfo", "-*-");
+  view.SetText("TradeRequestsInfo", german::kAbsent);
 }
 
 // Report durations are English; the page shows them in German. Longer words
@@ -78,10 +79,10 @@ std::string DurationField(const RequestBlock& block, const char* label, const ch
   return line ? GermanDuration(AfterColon(*line, 80)) : absent;
 }
 
-std::string FavorField(const RequestBlock& block, const char* label, const char* unit,
+std::string FavorField(const RequestBlock& block, const char* label, const char* points,
                        const char* absent) {
   const std::string* line = FindField(block, label);
-  return line ? Trim(AfterColon(*line, 4)) + unit : absent;
+  return line ? german::FillIn(points, {Trim(AfterColon(*line, 4))}) : absent;
 }
 
 }  // namespace
@@ -108,7 +109,7 @@ void FillRequestList(View& view, const ScenarioState& state, PageState& pages) {
   view.SetText("TradeRequestsInfo", count);
   pages.requestCount = ParseInt(Trim(count));
   for (int entry = 0; entry < pages.requestCount; ++entry)
-    view.AddListItem("REQList", "Forderung " + std::to_string(entry));
+    view.AddListItem("REQList", german::FillIn(german::kRequestItem, {std::to_string(entry)}));
   pages.requestsStart = static_cast<int>(start);
   view.SetVisible("REQPanel", true);
 
@@ -138,11 +139,11 @@ void ShowRequest(View& view, const ScenarioState& state, const ScenarioTexts& te
 
   view.SetText("REQTime", DurationField(block, "Time of order", "Time of request", ""));
   view.SetText("REQComply", DurationField(block, "Time to comply", nullptr, ""));
-  view.SetText("REQRecurs", DurationField(block, "Recurs every", nullptr, "-*-"));
+  view.SetText("REQRecurs", DurationField(block, "Recurs every", nullptr, german::kAbsent));
   view.SetText("REQReward",
-               FavorField(block, "Favor reward", " Punkte Ansehen", "kein Ansehensgewinn"));
-  view.SetText("REQPenalty", FavorField(block, "Favor penalty", " Punkte Ansehensverlust",
-                                        "kein Ansehensverlust"));
+               FavorField(block, "Favor reward", german::kFavorGain, german::kNoFavorGain));
+  view.SetText("REQPenalty",
+               FavorField(block, "Favor penalty", german::kFavorLoss, german::kNoFavorLoss));
   view.SetText("REQWareCount", amount);
   view.SetText("REQWareName", GoodsText(englishName));
   if (englishName.empty())

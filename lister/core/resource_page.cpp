@@ -1,6 +1,7 @@
 #include "resource_page.h"
 
 #include "text_util.h"
+#include "texts.h"
 #include "translation.h"
 
 namespace lister {
@@ -86,9 +87,8 @@ void BuildResourcePage(View& view, const ScenarioState& state, PageState& pages)
   pages.resourceGoods = AvailableResourceGoods(state.reportLines);
 
   view.RemoveChildren(kPage);
-  view.CreateLabel(kPage, "ResourceHeader",
-                   "Waren aus eigener Produktion und verfügbare Rohstoffe auf der Karte",
-                   {6, 15, 220, 50}, {true, true});
+  view.CreateLabel(kPage, "ResourceHeader", german::kResourceHeading, {6, 15, 220, 50},
+                   {true, true});
   for (std::size_t entry = 0; entry < pages.resourceGoods.size(); ++entry) {
     const std::string& good = pages.resourceGoods[entry];
     const Column& column = kColumns[entry < kRowsPerColumn ? 0 : 1];

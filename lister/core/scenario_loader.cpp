@@ -1,16 +1,19 @@
 #include "scenario_loader.h"
 
-#include "dxt1.h"
 #include "goal_texts.h"
 #include "overview_text.h"
+#include "picture_file.h"
 #include "report_summary.h"
 #include "script_summary.h"
 #include "shipped_scenarios.h"
 #include "text_util.h"
+#include "texts.h"
 
 namespace lister {
 
 namespace {
+
+using german::FillIn;
 
 constexpr const char* kFileNameLine = "Information for file: ";
 
@@ -43,25 +46,51 @@ void FormFileNames(ScenarioState& state, const std::string& scenarioFile) {
 
 bool CheckCompanionFiles(Platform& platform, const ScenarioState& state,
                          const std::string& scenarioDir) {
-  if (!platform.FileExists(scenarioDir + state.scenarioFile)) {
-    platform.ShowMessage(MessageKind::FileError, "Es konnte keine Szenariodatei gefunden werden!(" +
-                                                     state.scenarioFile +
-                                                     "). Das Szenario ist so nicht lauffähig!");
-    return false;
-  }
-  if (!platform.FileExists(scenarioDir + state.pictureFile)) {
-    platform.ShowMessage(MessageKind::FileError,
-                         "Es konnte keine Bilddatei gefunden werden!(" + state.pictureFile +
-                             "). Das Szenario ist so nicht einwandfrei lauffähig!");
-    return false;
-  }
-  if (!platform.FileExists(scenarioDir + state.textFile)) {
-    platform.ShowMessage(MessageKind::FileError,
-                         "Es konnte keine Textdatei gefunden werden!(" + state.textFile +
-                             "). Das Szenario ist so nicht einwandfrei  lauffähig!");
-    return false;
+  const struct {
+    const std::string& file;
+    const char* missing;
+  } companions[] = {
+      {state.scenarioFile, german::kScenarioFileMissing},
+      {state.pictureFile, german::kPictureFileMissing},
+      {state.textFile, german::kTextFileMissing},
+  };
+  for (const auto& companion : companions) {
+    if (!platform.FileExists(scenarioDir + companion.file)) {
+      platform.ShowMessage(MessageKind::FileError, FillIn(companion.missing, {companion.file}));
+      return false;
+    }
   }
   return true;
+}
+
+// The pixel format code as text, with a '?' for each byte that is not
+// printable ASCII.
+std::string PrintableCode(const std::array<std::uint8_t, 4>& code) {
+  std::string text;
+  for (std::uint8_t c : code) text += (c >= 0x20 && c < 0x7F) ? static_cast<char>(c) : '?';
+  return text;
+}
+
+std::string PictureFaultText(const PictureResult& result) {
+  using std::to_string;
+  switch (result.fault) {
+    case PictureFault::None: break;
+    case PictureFault::HeaderCut:
+      return FillIn(german::kPictureHeaderCut, {to_string(result.fileSize)});
+    case PictureFault::NotDxt1:
+      return FillIn(german::kPictureNotDxt1, {PrintableCode(result.format)});
+    case PictureFault::TooLarge:
+      return FillIn(german::kPictureTooLarge,
+                    {to_string(result.width), to_string(result.height), to_string(kMaxPictureSide),
+                     to_string(kMaxPictureSide)});
+    case PictureFault::BlockDataCut:
+      return FillIn(german::kPictureBlockDataCut,
+                    {to_string(result.blockBytes), to_string(result.blockBytesFound)});
+    case PictureFault::NoMemory:
+      return FillIn(german::kPictureNoMemory, {to_string(result.width), to_string(result.height)});
+    case PictureFault::Unreadable: return result.systemText;
+  }
+  return {};
 }
 
 // The script is optional; the text file only has to be readable here, its
@@ -89,7 +118,7 @@ bool RunAnalyzerOnScenario(Platform& platform, ScenarioState& state,
   AnalyzerRun run = platform.RunAnalyzer(scenarioDir + "analyzer.exe", state.scenarioFile);
   if (!run.started) {
     platform.ShowMessage(MessageKind::SystemError,
-                         "Das Programm analyzer.exe konnte nicht gestartet werden: " + run.failure);
+                         FillIn(german::kAnalyzerNotStarted, {run.failure}));
     return false;
   }
   // The report's first line echoes the file name; dropping it keeps a name
@@ -98,9 +127,8 @@ bool RunAnalyzerOnScenario(Platform& platform, ScenarioState& state,
   if (!state.reportLines.empty() && state.reportLines.front().rfind(kFileNameLine, 0) == 0)
     state.reportLines.erase(state.reportLines.begin());
   if (!run.errors.empty()) {
-    platform.ShowMessage(MessageKind::FileError, "Die Szenariodatei ist beschädigt!(" +
-                                                     state.scenarioFile +
-                                                     "). Der Lesevorgang wird abgebrochen!");
+    platform.ShowMessage(MessageKind::FileError,
+                         FillIn(german::kScenarioDamaged, {state.scenarioFile}));
     return false;
   }
   return true;
@@ -133,14 +161,15 @@ bool LoadScenario(View& view, Platform& platform, ScenarioTexts& texts, Scenario
   state.reportLines.clear();
   state.scriptLines.clear();
   FormFileNames(state, view.ListItem("SCNFilesList", view.SelectedListIndex("SCNFilesList")));
-  view.SetText("SCNName", "Szenario: " + state.scenarioBase);
+  view.SetText("SCNName", FillIn(german::kScenarioCaption, {state.scenarioBase}));
 
   if (!CheckCompanionFiles(platform, state, scenarioDir)) return false;
 
   RgbPicture picture;
-  std::string error;
-  if (!LoadScenarioPicture(platform, scenarioDir + state.pictureFile, picture, error)) {
-    platform.ShowMessage(MessageKind::SystemError, error);
+  const PictureResult result =
+      LoadScenarioPicture(platform, scenarioDir + state.pictureFile, picture);
+  if (!result.Ok()) {
+    platform.ShowMessage(MessageKind::SystemError, PictureFaultText(result));
     return false;
   }
   view.ShowPicture("ScnPicture", picture);
@@ -152,7 +181,7 @@ bool LoadScenario(View& view, Platform& platform, ScenarioTexts& texts, Scenario
 }
 
 void ClearScenarioView(View& view) {
-  for (const char* label : kSummaryLabels) view.SetText(label, "-*-");
+  for (const char* label : kSummaryLabels) view.SetText(label, german::kAbsent);
   view.ClearList("CityList");
   view.ClearList("REQList");
   view.SetText("Story", "");
@@ -162,13 +191,13 @@ void ClearScenarioView(View& view) {
     view.SetText(slot + "Count", "");
     view.ClearPicture(slot + "Picture");
   }
-  view.SetText("Anforderungen", "-*-");
-  view.SetText("Invasionen", "-*-");
+  view.SetText("Anforderungen", german::kAbsent);
+  view.SetText("Invasionen", german::kAbsent);
 
-  for (const char* label : kCityLabels) view.SetText(label, "-*-");
+  for (const char* label : kCityLabels) view.SetText(label, german::kAbsent);
   for (const char* label : kRequestLabels) view.SetText(label, "");
   view.ClearPicture("REQWarePicture");
-  view.SetText("ZielInfo", "Szenarioziele");
+  view.SetText("ZielInfo", german::kGoalsDesignText);
   view.SetTextColor("ZielInfo", kBlack);
   view.RemoveChildren("PGRessourcen");
 }

@@ -1,6 +1,7 @@
 #include "script_summary.h"
 
 #include "text_util.h"
+#include "texts.h"
 
 namespace lister {
 
@@ -13,9 +14,9 @@ int BracketedCount(const std::string& line) {
   return ParseInt(Copy(line, open + 1, close - open - 1));
 }
 
-std::string CountOrNone(int count) { return count < 1 ? "-*-" : std::to_string(count); }
+std::string CountOrNone(int count) { return count < 1 ? german::kAbsent : std::to_string(count); }
 
-std::string YesNo(bool value) { return value ? "Ja" : "Nein"; }
+std::string YesNo(bool value) { return value ? german::kYes : german::kNo; }
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "shipped_scenarios.h"
 
+#include "texts.h"
+
 namespace lister {
 
 namespace {
@@ -49,7 +51,7 @@ const ShippedScenarioCategory ShippedScenarios[4] = {
 std::string ScenarioKind(const std::string& fileName) {
   for (const ShippedScenarioCategory& category : ShippedScenarios)
     if (IsInCategory(category, fileName)) return category.category;
-  return "Userszenario";
+  return german::kUserScenario;
 }
 
 bool IsLeftOutOfScenarioList(const std::string& fileName) {

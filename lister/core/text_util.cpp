@@ -3,10 +3,12 @@
 #include <climits>
 #include <cstddef>
 
+#include "texts.h"
+
 namespace lister {
 
 ConversionError::ConversionError(const std::string& text)
-    : std::runtime_error("'" + text + "' ist kein gültiger Ganzzahlwert") {}
+    : std::runtime_error(german::FillIn(german::kNotANumber, {text})) {}
 
 namespace {
 

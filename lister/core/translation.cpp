@@ -1,6 +1,7 @@
 #include "translation.h"
 
 #include "text_util.h"
+#include "texts.h"
 
 namespace lister {
 
@@ -50,18 +51,18 @@ std::string MapSizeText(const std::string& reportLine) {
     case 256: return "mittlere Karte";
     case 384: return "grosse Karte";
     case 512: return "riesige Karte";
-    default: return "unbekannt";
+    default: return german::kUnknown;
   }
 }
 
 std::string RegionText(const std::string& reportLine) {
-  const char* german = Translate(kRegions, Trim(Copy(reportLine, 8, 20)));
-  return german ? german : "unbekannt";
+  const char* region = Translate(kRegions, Trim(Copy(reportLine, 8, 20)));
+  return region ? region : german::kUnknown;
 }
 
 std::string GoodsText(const std::string& englishName) {
-  const char* german = Translate(kGoods, englishName);
-  return german ? german : englishName;
+  const char* good = Translate(kGoods, englishName);
+  return good ? good : englishName;
 }
 
 std::string GoodsBitmapName(const std::string& englishName) {

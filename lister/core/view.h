@@ -3,15 +3,11 @@
 // tests implement it with a recording view.
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <vector>
+
+#include "picture.h"
 
 namespace lister {
-
-struct Rgb {
-  std::uint8_t red, green, blue;
-};
 
 inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kDarkGrey{32, 32, 32};
@@ -20,13 +16,6 @@ inline constexpr Rgb kMaroon{128, 0, 0};
 // Left, top, width and height in pixels at 96 dpi, relative to the parent.
 struct Rect {
   int left, top, width, height;
-};
-
-// A decoded picture: 8 bits per channel, no alpha, rows top to bottom.
-struct RgbPicture {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint8_t> pixels;  // width * height * 3 bytes, R G B
 };
 
 struct LabelStyle {

@@ -1,23 +1,27 @@
-// Arbitrary bytes as a scenario picture: the decoder either refuses them
-// with a message or returns a picture of the stated size.
+// Arbitrary bytes as a scenario picture, decoded from memory and read from a
+// file piece by piece: both refuse it for the same reason, or both return the
+// same picture of the stated size.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <string>
 #include <vector>
 
 #include "dxt1.h"
+#include "file_reader.h"
+#include "picture_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::vector<std::uint8_t> file(data, data + size);
-  lister::RgbPicture picture;
-  std::string error;
-  if (lister::DecodeDxt1(file, picture, error)) {
-    const std::size_t expected =
-        static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height) * 3;
-    if (picture.pixels.size() != expected || !error.empty()) std::abort();
-  } else if (error.empty()) {
-    std::abort();
+  lister::RgbPicture fromMemory;
+  const lister::PictureResult decoded = lister::DecodeDxt1(data, size, fromMemory);
+  if (decoded.Ok()) {
+    const std::size_t expected = std::size_t{decoded.width} * decoded.height * 3;
+    if (fromMemory.pixels.size() != expected) std::abort();
   }
+
+  lister::MemoryFileReader file(std::vector<std::uint8_t>(data, data + size));
+  lister::RgbPicture fromFile;
+  const lister::PictureResult read = lister::ReadDxt1Picture(file, fromFile);
+  if (read.fault != decoded.fault || read.blockBytesFound != decoded.blockBytesFound) std::abort();
+  if (decoded.Ok() && !(fromFile.pixels == fromMemory.pixels)) std::abort();
   return 0;
 }

@@ -1,5 +1,8 @@
 #include "dxt1.h"
 
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "dds_bytes.h"
@@ -105,11 +108,14 @@ TEST(Dxt1Palette, MatchesTheIntegerRuleForEveryPairOfValues) {
   }
 }
 
+PictureResult Decode(const std::vector<std::uint8_t>& file, RgbPicture& picture) {
+  return DecodeDxt1(file.data(), file.size(), picture);
+}
+
 TEST(DecodeDxt1, IndicesRunFromTheLowestBitsLeftToRightTopToBottom) {
   // Each index byte holds 0, 1, 2, 3 from its lowest bits up.
   RgbPicture picture;
-  std::string error;
-  ASSERT_TRUE(DecodeDxt1(DdsFile(4, 4, Dxt1Block(0xFFFF, 0x0000, 0xE4E4E4E4)), picture, error));
+  ASSERT_TRUE(Decode(DdsFile(4, 4, Dxt1Block(0xFFFF, 0x0000, 0xE4E4E4E4)), picture).Ok());
   ASSERT_EQ(picture.width, 4);
   ASSERT_EQ(picture.height, 4);
   const std::array<Rgb, 4> palette = Dxt1Palette(0xFFFF, 0x0000);
@@ -127,58 +133,79 @@ TEST(DecodeDxt1, BlocksFillRowsOfFourPixelRowsLeftToRight) {
     data.insert(data.end(), block.begin(), block.end());
   }
   RgbPicture picture;
-  std::string error;
-  ASSERT_TRUE(DecodeDxt1(DdsFile(8, 8, data), picture, error));
+  ASSERT_TRUE(Decode(DdsFile(8, 8, data), picture).Ok());
   EXPECT_EQ(Text(PixelAt(picture, 3, 3)), "255, 0, 0");
   EXPECT_EQ(Text(PixelAt(picture, 4, 0)), "0, 255, 0");
   EXPECT_EQ(Text(PixelAt(picture, 0, 4)), "0, 0, 255");
   EXPECT_EQ(Text(PixelAt(picture, 7, 7)), "255, 255, 255");
 }
 
+bool AllBlack(const RgbPicture& picture, int left, int top) {
+  for (int y = 0; y < picture.height; ++y)
+    for (int x = 0; x < picture.width; ++x)
+      if ((x >= left || y >= top) && Text(PixelAt(picture, x, y)) != "0, 0, 0") return false;
+  return true;
+}
+
 TEST(DecodeDxt1, PartialBlocksStayBlack) {
+  // Pixel memory is not cleared when allocated, so the margins must be
+  // written black even where an earlier picture of the same size lay.
+  RgbPicture dirty;
+  ASSERT_TRUE(Decode(DdsFile(8, 5, std::vector<std::uint8_t>(20, 0xFF)), dirty).Ok());
+  dirty = RgbPicture();
+
   // 6 by 5: one block per row and one block row are decoded, but the file
   // must still hold 6 * 5 / 2 bytes of block data.
   std::vector<std::uint8_t> data = Dxt1Block(0xFFFF, 0xFFFF, 0);
   data.resize(15, 0);
   RgbPicture picture;
-  std::string error;
-  ASSERT_TRUE(DecodeDxt1(DdsFile(6, 5, data), picture, error));
+  ASSERT_TRUE(Decode(DdsFile(6, 5, data), picture).Ok());
   ASSERT_EQ(picture.pixels.size(), 6u * 5 * 3);
   EXPECT_EQ(Text(PixelAt(picture, 3, 3)), "255, 255, 255");
-  EXPECT_EQ(Text(PixelAt(picture, 4, 0)), "0, 0, 0");
-  EXPECT_EQ(Text(PixelAt(picture, 0, 4)), "0, 0, 0");
+  EXPECT_TRUE(AllBlack(picture, 4, 4));
 
   data.pop_back();
-  EXPECT_FALSE(DecodeDxt1(DdsFile(6, 5, data), picture, error));
+  EXPECT_EQ(Decode(DdsFile(6, 5, data), picture).fault, PictureFault::BlockDataCut);
 
-  ASSERT_TRUE(DecodeDxt1(DdsFile(3, 2, {1, 2, 3}), picture, error));
+  ASSERT_TRUE(Decode(DdsFile(3, 2, {1, 2, 3}), picture).Ok());
   EXPECT_EQ(picture.width, 3);
-  EXPECT_EQ(picture.pixels, std::vector<std::uint8_t>(3 * 2 * 3, 0));
+  EXPECT_TRUE(AllBlack(picture, 0, 0));
+
+  // No pixel at all, however many rows.
+  ASSERT_TRUE(Decode(DdsFile(0, 5, {}), picture).Ok());
+  EXPECT_EQ(picture.height, 5);
+  EXPECT_TRUE(picture.pixels.empty());
 }
 
-TEST(DecodeDxt1, RefusesDamagedAndUnsupportedFiles) {
+TEST(DecodeDxt1, RefusesDamagedAndUnsupportedFilesWithTheirFigures) {
   RgbPicture picture;
   picture.width = 7;
-  std::string error;
 
   std::vector<std::uint8_t> headerOnly = DdsFile(4, 4, {});
   headerOnly.pop_back();
-  EXPECT_FALSE(DecodeDxt1(headerOnly, picture, error));
-  EXPECT_NE(error.find("Kopf"), std::string::npos) << error;
+  PictureResult result = Decode(headerOnly, picture);
+  EXPECT_EQ(result.fault, PictureFault::HeaderCut);
+  EXPECT_EQ(result.fileSize, 127u);
 
-  EXPECT_FALSE(DecodeDxt1(DdsFile(4, 4, std::vector<std::uint8_t>(7)), picture, error));
-  EXPECT_NE(error.find("8 Bytes erwartet, 7 vorhanden"), std::string::npos) << error;
+  result = Decode(DdsFile(4, 4, std::vector<std::uint8_t>(7)), picture);
+  EXPECT_EQ(result.fault, PictureFault::BlockDataCut);
+  EXPECT_EQ(result.blockBytes, 8u);
+  EXPECT_EQ(result.blockBytesFound, 7u);
 
-  EXPECT_FALSE(DecodeDxt1(DdsFile(4, 4, Dxt1Block(0, 0, 0), "DXT5"), picture, error));
-  EXPECT_NE(error.find("DXT5"), std::string::npos) << error;
+  result = Decode(DdsFile(4, 4, Dxt1Block(0, 0, 0), "DXT5"), picture);
+  EXPECT_EQ(result.fault, PictureFault::NotDxt1);
+  EXPECT_EQ(std::string(result.format.begin(), result.format.end()), "DXT5");
 
   // Sizes whose block data would not fit 32 bits, or that are merely absurd,
   // are refused before anything is allocated.
-  EXPECT_FALSE(DecodeDxt1(DdsFile(0xFFFFFFFF, 0xFFFFFFFF, {}), picture, error));
-  EXPECT_NE(error.find("unzulässig"), std::string::npos) << error;
-  EXPECT_FALSE(DecodeDxt1(DdsFile(16385, 4, std::vector<std::uint8_t>(40000)), picture, error));
-  EXPECT_FALSE(DecodeDxt1(DdsFile(16384, 16384, {}), picture, error));
-  EXPECT_NE(error.find("Bytes erwartet"), std::string::npos) << error;
+  result = Decode(DdsFile(0xFFFFFFFF, 0xFFFFFFFF, {}), picture);
+  EXPECT_EQ(result.fault, PictureFault::TooLarge);
+  EXPECT_EQ(result.width, 0xFFFFFFFFu);
+  EXPECT_EQ(Decode(DdsFile(16385, 4, std::vector<std::uint8_t>(40000)), picture).fault,
+            PictureFault::TooLarge);
+  result = Decode(DdsFile(16384, 16384, {}), picture);
+  EXPECT_EQ(result.fault, PictureFault::BlockDataCut);
+  EXPECT_EQ(result.blockBytes, 16384u * 16384 / 2);
 
   EXPECT_EQ(picture.width, 7);  // left untouched
 }

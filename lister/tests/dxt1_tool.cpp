@@ -2,33 +2,28 @@
 // decoder and for the benchmark.
 //   dxt1_tool decode IN.dds OUT.ppm   the decoded picture as binary PPM
 //   dxt1_tool time IN.dds REPEATS     best time of reading and decoding, in ms
+// Files are read as the lister reads them: the header, then the block data
+// in pieces decoded as they arrive.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <string>
-#include <vector>
 
-#include "dxt1.h"
+#include "picture_file.h"
+#include "posix_file_reader.h"
 
 namespace {
 
-bool ReadFile(const char* path, std::vector<std::uint8_t>& bytes) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return false;
-  bytes.resize(static_cast<std::size_t>(in.tellg()));
-  in.seekg(0);
-  return static_cast<bool>(
-      in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())));
-}
-
 bool Decode(const char* path, lister::RgbPicture& picture) {
-  std::vector<std::uint8_t> file;
   std::string error;
-  if (!ReadFile(path, file))
-    error = "cannot read the file";
-  else if (lister::DecodeDxt1(file, picture, error))
-    return true;
+  std::unique_ptr<lister::FileReader> file = lister::OpenPosixFile(path, error);
+  if (file != nullptr) {
+    const lister::PictureResult result = lister::ReadDxt1Picture(*file, picture);
+    if (result.Ok()) return true;
+    error = "refused, reason " + std::to_string(static_cast<int>(result.fault));
+  }
   std::fprintf(stderr, "%s: %s\n", path, error.c_str());
   return false;
 }

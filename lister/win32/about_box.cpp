@@ -5,7 +5,6 @@
 #include "label_control.h"
 #include "layout.h"
 #include "window_builder.h"
-#include "window_class.h"
 
 namespace lister {
 namespace {
@@ -18,61 +17,61 @@ constexpr COLORREF kCreditColor = RGB(112, 0, 0);
 
 }  // namespace
 
+const AboutBox::Command AboutBox::kCommands[1] = {
+    {"CloseAbout", BN_CLICKED, &AboutBox::CloseAboutClick},
+};
+
 void AboutBox::RegisterWindowClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass = BasicWindowClass(instance, kAboutClass, WindowProc);
+  WNDCLASSEXW windowClass = WindowClass(instance, kAboutClass);
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  RegisterClassExW(&windowClass);
+  lister::RegisterWindowClass(windowClass);
 }
 
 bool AboutBox::Create(HINSTANCE instance, HWND owner) {
   SIZE size = WindowSizeForClient(kAboutLayout, kAboutStyle, kAboutExStyle);
   int left = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
   int top = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
-  return CreateWindowExW(kAboutExStyle, kAboutClass, L"", kAboutStyle, left, top, size.cx, size.cy,
-                         owner, nullptr, instance, this) != nullptr;
-}
-
-LRESULT CALLBACK AboutBox::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<AboutBox*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<AboutBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return self->HandleMessage(message, wParam, lParam);
+  return CreateTopLevel(kAboutExStyle, kAboutClass, kAboutStyle, left, top, size, owner,
+                        instance) != nullptr;
 }
 
 LRESULT AboutBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE:
-      SetComponentName(window_, L"TAboutForm");
-      RunHandler(window_, [&] {
-        BuildWindowLayout(window_, kAboutLayout, controls_);
-        FormCreate();
-      });
-      return 0;
-    case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED &&
-          reinterpret_cast<HWND>(lParam) == controls_.FindOrNull("CloseAbout")) {
-        RunHandler(window_, [&] { CloseAboutClick(); });
-      }
-      return 0;
-    case WM_SETFOCUS:
-      if (HWND button = controls_.FindOrNull("CloseAbout")) SetFocus(button);
-      return 0;
-    case WM_CLOSE:
-      // The close box hides the box like "OK"; it lives as long as the program.
-      ShowWindow(window_, SW_HIDE);
-      return 0;
+    case WM_CREATE: OnCreate(); return 0;
+    case WM_COMMAND: OnCommand(wParam, lParam); return 0;
+    case WM_SETFOCUS: OnSetFocus(); return 0;
+    case WM_CLOSE: OnClose(); return 0;
   }
-  return DefWindowProcW(window_, message, wParam, lParam);
+  return DefaultHandling(message, wParam, lParam);
 }
+
+void AboutBox::OnCreate() {
+  SetComponentName(Handle(), L"TAboutForm");
+  RunHandler(Handle(), [&] {
+    BuildWindowLayout(Handle(), kAboutLayout, controls_);
+    RouteCommands(controls_, kCommands);
+    closeButton_ = controls_.Find("CloseAbout");
+    FormCreate();
+  });
+}
+
+void AboutBox::OnCommand(WPARAM wParam, LPARAM lParam) {
+  HWND control = reinterpret_cast<HWND>(lParam);
+  if (control == nullptr) return;
+  RunHandler(Handle(), [&] { DispatchCommand(control, HIWORD(wParam)); });
+}
+
+void AboutBox::OnSetFocus() {
+  if (closeButton_ != nullptr) SetFocus(closeButton_);
+}
+
+// The close box hides the box like "OK"; it lives as long as the program.
+void AboutBox::OnClose() { ShowWindow(Handle(), SW_HIDE); }
 
 void AboutBox::FormCreate() {
   HFONT windowFont = fonts_.Get(kTextFontFamily, 11);
-  SetDefaultLabelTextColor(window_, kAboutTextColor);
-  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont), FALSE);
+  SetDefaultLabelTextColor(Handle(), kAboutTextColor);
+  SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(windowFont), FALSE);
   for (size_t i = 0; i < kAboutLayout.controlCount; ++i) {
     SendMessageW(controls_.Find(kAboutLayout.controls[i].name), WM_SETFONT,
                  reinterpret_cast<WPARAM>(windowFont), TRUE);
@@ -83,6 +82,6 @@ void AboutBox::FormCreate() {
   SetLabelTextColor(credit, kCreditColor);
 }
 
-void AboutBox::CloseAboutClick() { ShowWindow(window_, SW_HIDE); }
+void AboutBox::CloseAboutClick() { ShowWindow(Handle(), SW_HIDE); }
 
 }  // namespace lister

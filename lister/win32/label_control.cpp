@@ -96,7 +96,7 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
 void RegisterLabelClass(HINSTANCE instance) {
   WNDCLASSEXW windowClass = BasicWindowClass(instance, kLabelClass, LabelProc);
   windowClass.cbWndExtra = sizeof(LONG_PTR);
-  RegisterClassExW(&windowClass);
+  RegisterWindowClass(windowClass);
 }
 
 void SetLabelTextColor(HWND label, COLORREF color) {

@@ -5,6 +5,7 @@
 #include <objbase.h>
 
 #include "about_box.h"
+#include "error_report.h"
 #include "main_window.h"
 #include "window_builder.h"
 
@@ -25,9 +26,17 @@ bool IsNavigationMessage(MSG& message, HWND mainWindow, HWND aboutBox) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  lister::RegisterControlClasses(instance);
-  lister::MainWindow::RegisterWindowClass(instance);
-  lister::AboutBox::RegisterWindowClass(instance);
+  bool registered = false;
+  lister::RunHandler(nullptr, [&] {
+    lister::RegisterControlClasses(instance);
+    lister::MainWindow::RegisterWindowClass(instance);
+    lister::AboutBox::RegisterWindowClass(instance);
+    registered = true;
+  });
+  if (!registered) {
+    CoUninitialize();
+    return 1;
+  }
 
   int exitCode = 0;
   {

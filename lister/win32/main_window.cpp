@@ -12,9 +12,9 @@
 #include "scenario_folder.h"
 #include "scenario_loader.h"
 #include "system_error.h"
+#include "texts.h"
 #include "wide.h"
 #include "window_builder.h"
-#include "window_class.h"
 
 namespace lister {
 namespace {
@@ -24,14 +24,18 @@ constexpr wchar_t kMainClass[] = L"TMain";
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
 
-constexpr wchar_t kNoGameMessage[] =
-    L"Es konnte kein gültiger Registryeintrag des Spiels <Valdorum> gefunden werden!";
-constexpr char kNoScenarioHint[] = "Keine Szenarien gefunden";
-
 }  // namespace
 
+const MainWindow::Command MainWindow::kCommands[5] = {
+    {"SCNFilesList", LBN_SELCHANGE, &MainWindow::SCNFilesListClick},
+    {"CityList", LBN_SELCHANGE, &MainWindow::CityListClick},
+    {"REQList", LBN_SELCHANGE, &MainWindow::REQListClick},
+    {"Beenden", BN_CLICKED, &MainWindow::BeendenClick},
+    {"OpenAbout", BN_CLICKED, &MainWindow::OpenAboutClick},
+};
+
 void MainWindow::RegisterWindowClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass = BasicWindowClass(instance, kMainClass, WindowProc);
+  WNDCLASSEXW windowClass = WindowClass(instance, kMainClass);
   windowClass.hIcon =
       static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
                                     GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
@@ -39,39 +43,27 @@ void MainWindow::RegisterWindowClass(HINSTANCE instance) {
                                                       GetSystemMetrics(SM_CXSMICON),
                                                       GetSystemMetrics(SM_CYSMICON), 0));
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  RegisterClassExW(&windowClass);
+  lister::RegisterWindowClass(windowClass);
 }
 
 bool MainWindow::Create(HINSTANCE instance) {
   SIZE size = WindowSizeForClient(kMainLayout, kMainStyle, kMainExStyle);
-  HWND window = CreateWindowExW(kMainExStyle, kMainClass, L"", kMainStyle, CW_USEDEFAULT,
-                                CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, this);
-  return window != nullptr;
+  return CreateTopLevel(kMainExStyle, kMainClass, kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT, size,
+                        nullptr, instance) != nullptr;
 }
 
 void MainWindow::Show(int showCommand) {
   RECT frame;
-  GetWindowRect(window_, &frame);
+  GetWindowRect(Handle(), &frame);
   RECT work;
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   int width = frame.right - frame.left;
   int height = frame.bottom - frame.top;
-  SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
+  SetWindowPos(Handle(), nullptr, work.left + (work.right - work.left - width) / 2,
                work.top + (work.bottom - work.top - height) / 2, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ShowWindow(window_, showCommand);
-  UpdateWindow(window_);
-}
-
-LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return self->HandleMessage(message, wParam, lParam);
+  ShowWindow(Handle(), showCommand);
+  UpdateWindow(Handle());
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -83,16 +75,17 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS: OnSetFocus(); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
   }
-  return DefWindowProcW(window_, message, wParam, lParam);
+  return DefaultHandling(message, wParam, lParam);
 }
 
 bool MainWindow::OnCreate() {
-  SetComponentName(window_, L"TMain");
-  SetDefaultLabelTextColor(window_, RGB(0, 0, 0));
-  platform_.SetMainWindow(window_);
+  SetComponentName(Handle(), L"TMain");
+  SetDefaultLabelTextColor(Handle(), RGB(0, 0, 0));
+  platform_.SetMainWindow(Handle());
   bool gameFound = true;
-  RunHandler(window_, [&] {
-    BuildWindowLayout(window_, kMainLayout, controls_);
+  RunHandler(Handle(), [&] {
+    BuildWindowLayout(Handle(), kMainLayout, controls_);
+    RouteCommands(controls_, kCommands);
     view_ = std::make_unique<Win32View>(controls_, fonts_.Get(kTextFontFamily, 11));
     gameFound = FormCreate();
   });
@@ -102,7 +95,7 @@ bool MainWindow::OnCreate() {
 bool MainWindow::FormCreate() {
   std::wstring gamePath = ReadInstallLocation();
   if (gamePath.empty()) {
-    ShowMessageBox(nullptr, kNoGameMessage, L"Systemfehler");
+    ShowMessageBox(nullptr, Widen(german::kNoGameInstalled), Widen(german::kStartErrorTitle));
     return false;
   }
   scenarioDir_ = Narrow(gamePath + L"\\Data\\Scenarios\\");
@@ -136,7 +129,7 @@ void MainWindow::SelectFirstEntries() {
 
 void MainWindow::SetWindowFonts() {
   HFONT windowFont = fonts_.Get(kTextFontFamily, 11);
-  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont), FALSE);
+  SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(windowFont), FALSE);
   for (size_t i = 0; i < kMainLayout.controlCount; ++i) {
     SendMessageW(controls_.Find(kMainLayout.controls[i].name), WM_SETFONT,
                  reinterpret_cast<WPARAM>(windowFont), TRUE);
@@ -152,7 +145,7 @@ void MainWindow::SetWindowFonts() {
 void MainWindow::LoadSelectedScenario() {
   if (view_->SelectedListIndex("SCNFilesList") < 0) {
     ClearScenarioView(*view_);
-    view_->SetText("SCNName", kNoScenarioHint);
+    view_->SetText("SCNName", german::kNoScenarios);
     return;
   }
   try {
@@ -171,23 +164,8 @@ void MainWindow::LoadSelectedScenario() {
 
 void MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
   HWND control = reinterpret_cast<HWND>(lParam);
-  WORD code = HIWORD(wParam);
   if (control == nullptr) return;
-  RunHandler(window_, [&] {
-    if (code == LBN_SELCHANGE) {
-      if (control == controls_.Find("SCNFilesList"))
-        SCNFilesListClick();
-      else if (control == controls_.Find("CityList"))
-        CityListClick();
-      else if (control == controls_.Find("REQList"))
-        REQListClick();
-    } else if (code == BN_CLICKED) {
-      if (control == controls_.Find("Beenden"))
-        BeendenClick();
-      else if (control == controls_.Find("OpenAbout"))
-        OpenAboutClick();
-    }
-  });
+  RunHandler(Handle(), [&] { DispatchCommand(control, HIWORD(wParam)); });
 }
 
 // The control that had the focus gets it back when the window is activated
@@ -195,14 +173,14 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
 void MainWindow::OnActivate(WORD state) {
   if (state == WA_INACTIVE) {
     HWND focus = GetFocus();
-    if (focus != nullptr && IsChild(window_, focus)) focused_ = focus;
+    if (focus != nullptr && IsChild(Handle(), focus)) focused_ = focus;
   }
 }
 
 void MainWindow::OnSetFocus() {
   HWND target = focused_ != nullptr && IsWindow(focused_)
                     ? focused_
-                    : GetNextDlgTabItem(window_, nullptr, FALSE);
+                    : GetNextDlgTabItem(Handle(), nullptr, FALSE);
   if (target != nullptr) SetFocus(target);
 }
 
@@ -216,7 +194,7 @@ void MainWindow::CityListClick() { RefreshCityPages(*view_, scenario_, texts_, p
 
 void MainWindow::REQListClick() { ShowRequest(*view_, scenario_, texts_, pages_); }
 
-void MainWindow::BeendenClick() { SendMessageW(window_, WM_CLOSE, 0, 0); }
+void MainWindow::BeendenClick() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
 
 void MainWindow::OpenAboutClick() {
   if (aboutBox_ == nullptr) return;

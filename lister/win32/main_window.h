@@ -13,23 +13,26 @@
 #include "platform_win32.h"
 #include "state.h"
 #include "win32_view.h"
+#include "window_class.h"
 
 namespace lister {
 
-class MainWindow {
+class MainWindow : public TopLevelWindow<MainWindow> {
  public:
+  // Throws SystemFailure when the system refuses the class.
   static void RegisterWindowClass(HINSTANCE instance);
 
   // Creates the window; its creation runs FormCreate. False when the program
   // must end at once because no game installation was found.
   bool Create(HINSTANCE instance);
-  HWND Handle() const { return window_; }
   void SetAboutBox(HWND aboutBox) { aboutBox_ = aboutBox; }
   // Centres the window on the screen and shows it.
   void Show(int showCommand);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  friend class TopLevelWindow<MainWindow>;
+  static const Command kCommands[5];
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   bool OnCreate();
@@ -51,7 +54,6 @@ class MainWindow {
   void BeendenClick();
   void OpenAboutClick();
 
-  HWND window_ = nullptr;
   HWND aboutBox_ = nullptr;
   HWND focused_ = nullptr;
   ControlRegistry controls_;

@@ -79,7 +79,7 @@ LRESULT CALLBACK PictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 void RegisterPictureClass(HINSTANCE instance) {
   WNDCLASSEXW windowClass = BasicWindowClass(instance, kPictureClass, PictureProc);
   windowClass.cbWndExtra = 2 * sizeof(LONG_PTR);
-  RegisterClassExW(&windowClass);
+  RegisterWindowClass(windowClass);
 }
 
 void SetPictureBitmap(HWND picture, HBITMAP bitmap) {

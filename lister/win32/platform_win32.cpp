@@ -3,7 +3,9 @@
 #include "message_box.h"
 #include "process_runner.h"
 #include "text_file.h"
+#include "texts.h"
 #include "wide.h"
+#include "win32_file_reader.h"
 
 namespace lister {
 
@@ -12,9 +14,9 @@ bool Win32Platform::FileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool Win32Platform::ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes,
-                                  std::string& error) {
-  return ReadWholeFile(Widen(path), bytes, error);
+std::unique_ptr<FileReader> Win32Platform::OpenForReading(const std::string& path,
+                                                          std::string& error) {
+  return OpenWin32File(Widen(path), error);
 }
 
 bool Win32Platform::ReadTextLines(const std::string& path, std::vector<std::string>& lines,
@@ -38,9 +40,9 @@ AnalyzerRun Win32Platform::RunAnalyzer(const std::string& analyzerPath,
 
 void Win32Platform::ShowMessage(MessageKind kind, const std::string& text) {
   if (kind == MessageKind::FileError)
-    ShowMessageBox(mainWindow_, Widen(text), L"Dateifehler");
+    ShowMessageBox(mainWindow_, Widen(text), Widen(german::kFileErrorTitle));
   else
-    ShowMessageBox(nullptr, Widen(text), L"Fehler");
+    ShowMessageBox(nullptr, Widen(text), Widen(german::kSystemErrorTitle));
 }
 
 }  // namespace lister

@@ -14,8 +14,7 @@ class Win32Platform : public Platform {
   void SetMainWindow(HWND mainWindow) { mainWindow_ = mainWindow; }
 
   bool FileExists(const std::string& path) override;
-  bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes,
-                     std::string& error) override;
+  std::unique_ptr<FileReader> OpenForReading(const std::string& path, std::string& error) override;
   bool ReadTextLines(const std::string& path, std::vector<std::string>& lines,
                      std::string& error) override;
   AnalyzerRun RunAnalyzer(const std::string& analyzerPath,

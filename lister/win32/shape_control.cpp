@@ -31,7 +31,7 @@ LRESULT CALLBACK ShapeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 void RegisterShapeClass(HINSTANCE instance) {
   WNDCLASSEXW windowClass = BasicWindowClass(instance, kShapeClass, ShapeProc);
-  RegisterClassExW(&windowClass);
+  RegisterWindowClass(windowClass);
 }
 
 }  // namespace lister

@@ -17,7 +17,7 @@ LRESULT CALLBACK SheetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 void RegisterSheetClass(HINSTANCE instance) {
   WNDCLASSEXW windowClass = BasicWindowClass(instance, kSheetClass, SheetProc);
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  RegisterClassExW(&windowClass);
+  RegisterWindowClass(windowClass);
 }
 
 }  // namespace lister

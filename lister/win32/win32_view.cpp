@@ -161,18 +161,16 @@ void Win32View::Adopt(HWND control, const std::string& name) {
 
 void Win32View::CreateLabel(const std::string& page, const std::string& name,
                             const std::string& text, Rect rect, LabelStyle style) {
-  std::wstring wideText = Widen(text);
   unsigned flags = 0;
   if (!style.centreVertically) flags |= kTopAligned;
   if (style.wrapWords) flags |= kWrapWords;
-  ControlSpec row{name.c_str(), page.c_str(), ControlKind::Label, rect, wideText.c_str(), flags};
+  ControlSpec row{name.c_str(), page.c_str(), ControlKind::Label, rect, text.c_str(), flags};
   Adopt(CreateLayoutControl(Find(page), row, nextRunTimeId_++), name);
 }
 
 void Win32View::CreateImage(const std::string& page, const std::string& name,
                             const std::string& resourceName, Rect rect) {
-  std::wstring resource = Widen(resourceName);
-  ControlSpec row{name.c_str(), page.c_str(), ControlKind::Picture, rect, resource.c_str(), 0};
+  ControlSpec row{name.c_str(), page.c_str(), ControlKind::Picture, rect, resourceName.c_str(), 0};
   Adopt(CreateLayoutControl(Find(page), row, nextRunTimeId_++), name);
 }
 

@@ -44,9 +44,10 @@ HWND CreateChild(HWND parent, const wchar_t* windowClass, const wchar_t* text, D
 // A new tab of the page control, whose sheet fills the tabs' display area.
 HWND CreateSheet(HWND pageControl, const ControlSpec& row) {
   int index = TabCtrl_GetItemCount(pageControl);
+  std::wstring caption = Widen(row.text);
   TCITEMW item{};
   item.mask = TCIF_TEXT;
-  item.pszText = const_cast<wchar_t*>(row.text);
+  item.pszText = caption.data();
   TabCtrl_InsertItem(pageControl, index, &item);
   RECT area;
   GetClientRect(pageControl, &area);
@@ -66,7 +67,7 @@ HWND CreateRichText(HWND parent, const ControlSpec& row, const RECT& box, int id
   if (row.flags & kButtonFaceBackground) {
     SendMessageW(pane, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
   }
-  if (row.text != nullptr) SetWindowTextW(pane, row.text);
+  if (row.text != nullptr) SetWindowTextW(pane, Widen(row.text).c_str());
   return pane;
 }
 
@@ -75,7 +76,8 @@ HWND CreateListBox(HWND parent, const ControlSpec& row, const RECT& box, int id)
   if (!(row.flags & kHidden)) style |= WS_VISIBLE;
   HWND list = CreateChild(parent, L"LISTBOX", L"", style, WS_EX_CLIENTEDGE, box, id);
   if (row.text != nullptr && row.kind == ControlKind::ListBox) {
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.text));
+    std::wstring item = Widen(row.text);
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   }
   return list;
 }
@@ -124,7 +126,8 @@ void RegisterControlClasses(HINSTANCE instance) {
 
 HWND CreateLayoutControl(HWND parent, const ControlSpec& row, int id) {
   RECT box = ScaleRect(row.rect);
-  const wchar_t* text = row.text != nullptr ? row.text : L"";
+  const std::wstring wideText = row.text != nullptr ? Widen(row.text) : std::wstring();
+  const wchar_t* text = wideText.c_str();
   switch (row.kind) {
     case ControlKind::Label:
       return CreateChild(parent, kLabelClass, text, WS_VISIBLE | LabelWindowStyle(row.flags), 0,
@@ -148,7 +151,7 @@ HWND CreateLayoutControl(HWND parent, const ControlSpec& row, int id) {
                          WS_EX_CONTROLPARENT, box, id);
     case ControlKind::Picture: {
       HWND picture = CreateChild(parent, kPictureClass, L"", WS_VISIBLE, 0, box, id);
-      if (row.text != nullptr) SetPictureBitmap(picture, LoadResourcePicture(row.text));
+      if (row.text != nullptr) SetPictureBitmap(picture, LoadResourcePicture(Widen(row.text)));
       return picture;
     }
     case ControlKind::Shape: return CreateChild(parent, kShapeClass, L"", WS_VISIBLE, 0, box, id);

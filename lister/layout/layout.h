@@ -1,6 +1,7 @@
 // The windows as constant tables: every control with its component name, its
 // parent, kind, rectangle (pixels at 96 dpi, relative to the parent's client
-// area), design text and look. The windows are built from these tables.
+// area), design text and look. The Win32 shell builds its windows from these
+// tables; the recording view knows the same controls without a window.
 #pragma once
 
 #include <cstddef>
@@ -39,7 +40,7 @@ struct ControlSpec {
   const char* parent;  // nullptr: the window itself
   ControlKind kind;
   Rect rect;
-  const wchar_t* text;  // design text, caption, design list item, tab caption or picture
+  const char* text;  // UTF-8: design text, caption, design list item, tab caption or picture
   unsigned flags;
 };
 

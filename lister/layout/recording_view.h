@@ -1,14 +1,25 @@
-// A view that keeps what the fillers write, by component name, so tests can
-// read the window's state back.
+// A view without a window: it knows the controls of a window's layout, starts
+// with their design texts, and keeps what the fillers write, by component
+// name, so that tests and other programs can read the window's state back.
+// A name the window does not have, or an operation that does not fit the
+// control's kind, throws UnknownControl: a misspelt name fails at once.
 #pragma once
 
+#include <initializer_list>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "layout.h"
 #include "view.h"
 
 namespace lister {
+
+class UnknownControl : public std::logic_error {
+ public:
+  using std::logic_error::logic_error;
+};
 
 struct RichLine {
   std::string text;
@@ -16,6 +27,7 @@ struct RichLine {
   Rgb color{0, 0, 0};
 };
 
+// A control made at run time on a page.
 struct CreatedControl {
   std::string name;
   std::string kind;     // "label" or "image"
@@ -25,6 +37,7 @@ struct CreatedControl {
 };
 
 struct RecordedControl {
+  ControlKind kind = ControlKind::Label;
   std::string text;
   Rgb color{0, 0, 0};
   bool colorSet = false;
@@ -34,13 +47,16 @@ struct RecordedControl {
   bool visible = true;
   std::vector<RichLine> rich;
   bool scrolledToTop = false;
-  std::vector<CreatedControl> children;
+  std::vector<CreatedControl> children;  // of a page, in the order they were made
 };
 
 class RecordingView : public View {
  public:
-  // The control, created empty on first use.
-  RecordedControl& operator[](const std::string& name) { return controls_[name]; }
+  explicit RecordingView(const WindowLayout& layout = kMainLayout);
+
+  // The control of that name; throws UnknownControl when there is none.
+  RecordedControl& operator[](const std::string& name);
+  const RecordedControl& operator[](const std::string& name) const;
   bool Has(const std::string& name) const { return controls_.count(name) != 0; }
 
   void SetText(const std::string& control, const std::string& text) override;
@@ -69,7 +85,15 @@ class RecordingView : public View {
   std::vector<std::string> RichTexts(const std::string& pane) const;
 
  private:
-  const RecordedControl* Find(const std::string& name) const;
+  // The control of that name if it is of one of the kinds; else throws,
+  // naming the operation.
+  RecordedControl& Find(const std::string& name, const char* operation,
+                        std::initializer_list<ControlKind> kinds);
+  const RecordedControl& Find(const std::string& name, const char* operation,
+                              std::initializer_list<ControlKind> kinds) const;
+  void Create(const std::string& page, const std::string& name, RecordedControl control,
+              CreatedControl created);
+
   std::map<std::string, RecordedControl> controls_;
 };
 
