@@ -1,5 +1,6 @@
 #include "scenario_loader.h"
 
+#include "city_page.h"
 #include "dxt1.h"
 #include "goal_texts.h"
 #include "overview_text.h"
@@ -97,6 +98,7 @@ bool RunAnalyzerOnScenario(Platform& platform, ScenarioState& state,
   state.reportLines = std::move(run.output);
   if (!state.reportLines.empty() && state.reportLines.front().rfind(kFileNameLine, 0) == 0)
     state.reportLines.erase(state.reportLines.begin());
+  state.cityHeaders = IndexCityHeaders(state.reportLines);
   if (!run.errors.empty()) {
     platform.ShowMessage(MessageKind::FileError, "Die Szenariodatei ist beschädigt!(" +
                                                      state.scenarioFile +
@@ -131,6 +133,7 @@ void ShowSummary(View& view, ScenarioTexts& texts, ScenarioState& state,
 bool LoadScenario(View& view, Platform& platform, ScenarioTexts& texts, ScenarioState& state,
                   const std::string& scenarioDir) {
   state.reportLines.clear();
+  state.cityHeaders.clear();
   state.scriptLines.clear();
   FormFileNames(state, view.ListItem("SCNFilesList", view.SelectedListIndex("SCNFilesList")));
   view.SetText("SCNName", "Szenario: " + state.scenarioBase);

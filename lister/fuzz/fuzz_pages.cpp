@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "city_page.h"
 #include "pages.h"
 #include "text_util.h"
 
@@ -88,6 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   ScenarioState state;
   state.reportLines = SplitLines(rest.substr(0, separator));
+  state.cityHeaders = IndexCityHeaders(state.reportLines);
   if (separator != std::string::npos) state.scriptLines = SplitLines(rest.substr(separator + 1));
   state.cityCount = counts & 0x0F;
 
