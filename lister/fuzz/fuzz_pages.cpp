@@ -94,8 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   state.cityCount = counts & 0x0F;
 
   SinkView view;
-  view.SetText("MilitaryInvasionsInfo", std::to_string((counts >> 4) * 5));
-  view.SetText("MilitaryRequestsInfo", std::to_string((counts >> 4) * 3));
+  // Up to 135 entries, past the panes' bound of 100.
+  view.SetText("MilitaryInvasionsInfo", std::to_string((counts >> 4) * 9));
+  view.SetText("MilitaryRequestsInfo", std::to_string((counts >> 4) * 9));
   EchoTexts texts;
   PageState pages;
   try {
