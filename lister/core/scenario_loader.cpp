@@ -99,7 +99,7 @@ bool RunAnalyzerOnScenario(Platform& platform, ScenarioState& state,
   if (!state.reportLines.empty() && state.reportLines.front().rfind(kFileNameLine, 0) == 0)
     state.reportLines.erase(state.reportLines.begin());
   state.cityHeaders = IndexCityHeaders(state.reportLines);
-  if (!run.errors.empty()) {
+  if (!run.errors.empty() || run.cutOff) {
     platform.ShowMessage(MessageKind::FileError, "Die Szenariodatei ist beschädigt!(" +
                                                      state.scenarioFile +
                                                      "). Der Lesevorgang wird abgebrochen!");

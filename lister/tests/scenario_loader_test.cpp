@@ -226,6 +226,15 @@ TEST_F(LoadScenarioTest, AnalyzerErrorOutputMeansADamagedScenario) {
             "abgebrochen!");
   EXPECT_EQ(state.reportLines.size(), 8u);
   EXPECT_EQ(view.GetText("MapSizeInfo"), "");  // the summary is not filled
+
+  // A run the lister had to end, with nothing on standard error: the same.
+  platform.messages.clear();
+  platform.analyzerRun.errors.clear();
+  platform.analyzerRun.cutOff = true;
+  EXPECT_FALSE(Load());
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].kind, MessageKind::FileError);
+  EXPECT_EQ(platform.messages[0].text.rfind("Die Szenariodatei ist beschädigt!", 0), 0u);
 }
 
 TEST_F(LoadScenarioTest, FailuresShowTheirRealCause) {
