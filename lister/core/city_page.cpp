@@ -1,6 +1,9 @@
 #include "city_page.h"
 
+#include <algorithm>
 #include <cctype>
+#include <climits>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -15,18 +18,50 @@ constexpr int kGoodsSlots = 3;
 // Lines from a city header searched for the "Sells:" and "Buys:" headings.
 constexpr int kGoodsHeadingWindow = 12;
 
-std::string CityHeader(int city) { return "City " + std::to_string(city) + ":"; }
+constexpr char kHeaderWord[] = "City ";
+constexpr std::size_t kHeaderWordLength = sizeof kHeaderWord - 1;
+
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+// Calls found(digitsBegin, digitsEnd) for every "City <digits>:" in the line.
+template <typename Found>
+void ForEachHeaderNumber(const std::string& line, Found found) {
+  for (std::size_t at = line.find(kHeaderWord); at != std::string::npos;
+       at = line.find(kHeaderWord, at + 1)) {
+    std::size_t digits = at + kHeaderWordLength;
+    std::size_t end = digits;
+    while (end < line.size() && IsDigit(line[end])) ++end;
+    if (end > digits && end < line.size() && line[end] == ':') found(digits, end);
+  }
+}
 
 // True for a line holding "City " + number + ":", the header of any city.
 bool IsCityHeader(const std::string& line) {
-  for (std::size_t at = line.find("City "); at != std::string::npos;
-       at = line.find("City ", at + 1)) {
-    std::size_t digits = at + 5;
-    std::size_t end = digits;
-    while (end < line.size() && std::isdigit(static_cast<unsigned char>(line[end]))) ++end;
-    if (end > digits && end < line.size() && line[end] == ':') return true;
-  }
-  return false;
+  bool header = false;
+  ForEachHeaderNumber(line, [&](std::size_t, std::size_t) { header = true; });
+  return header;
+}
+
+// The city number the digits spell as std::to_string would write it; -1 for
+// digits no city number is written as (a leading zero, beyond int).
+int CityNumber(const std::string& line, std::size_t begin, std::size_t end) {
+  constexpr std::size_t kMaxDigits = 10;  // INT_MAX has ten
+  if ((line[begin] == '0' && end - begin > 1) || end - begin > kMaxDigits) return -1;
+  long long number = 0;
+  for (std::size_t i = begin; i < end; ++i) number = number * 10 + (line[i] - '0');
+  return number > INT_MAX ? -1 : static_cast<int>(number);
+}
+
+struct HeaderLines {
+  std::vector<CityHeaderLine>::const_iterator begin, end;
+};
+
+// The report lines that contain the header of the city, in report order.
+HeaderLines LinesOfCity(const ScenarioState& state, int city) {
+  auto range = std::equal_range(
+      state.cityHeaders.begin(), state.cityHeaders.end(), CityHeaderLine{city, 0},
+      [](const CityHeaderLine& a, const CityHeaderLine& b) { return a.city < b.city; });
+  return {range.first, range.second};
 }
 
 // A city's lines end at the next city's header or at the empty line after
@@ -94,10 +129,10 @@ struct GoodsHeadings {
   long long buys = kNone;
 };
 
-GoodsHeadings FindGoodsHeadings(const std::vector<std::string>& lines, const std::string& header) {
+GoodsHeadings FindGoodsHeadings(const std::vector<std::string>& lines, HeaderLines headers) {
   GoodsHeadings headings;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (!Contains(lines[i], header)) continue;
+  for (auto header = headers.begin; header != headers.end; ++header) {
+    const std::size_t i = header->line;
     for (std::size_t j = i; j < lines.size() && j < i + kGoodsHeadingWindow; ++j) {
       const std::string& line = lines[j];
       if (j > i && EndsCityBlock(line)) break;
@@ -112,13 +147,34 @@ GoodsHeadings FindGoodsHeadings(const std::vector<std::string>& lines, const std
 
 }  // namespace
 
+std::vector<CityHeaderLine> IndexCityHeaders(const std::vector<std::string>& reportLines) {
+  std::vector<CityHeaderLine> headers;
+  std::vector<int> cities;
+  for (std::size_t line = 0; line < reportLines.size(); ++line) {
+    cities.clear();
+    ForEachHeaderNumber(reportLines[line], [&](std::size_t begin, std::size_t end) {
+      int city = CityNumber(reportLines[line], begin, end);
+      if (city >= 0) cities.push_back(city);
+    });
+    // A line that names a city twice still holds its header once.
+    std::sort(cities.begin(), cities.end());
+    cities.erase(std::unique(cities.begin(), cities.end()), cities.end());
+    for (int city : cities) headers.push_back({city, line});
+  }
+  std::stable_sort(
+      headers.begin(), headers.end(),
+      [](const CityHeaderLine& a, const CityHeaderLine& b) { return a.city < b.city; });
+  return headers;
+}
+
 void FillCityList(View& view, const ScenarioState& state, const ScenarioTexts& texts) {
   view.ClearList("CityList");
   for (int city = 0; city < state.cityCount; ++city) {
-    std::string header = CityHeader(city);
-    for (const std::string& line : state.reportLines)
-      if (Contains(line, header))
-        view.AddListItem("CityList", texts.Lookup("SITE_" + std::to_string(city) + "_FULLNAME"));
+    HeaderLines headers = LinesOfCity(state, city);
+    if (headers.begin == headers.end) continue;
+    const std::string name = texts.Lookup("SITE_" + std::to_string(city) + "_FULLNAME");
+    for (auto header = headers.begin; header != headers.end; ++header)
+      view.AddListItem("CityList", name);
   }
 }
 
@@ -126,9 +182,10 @@ void ShowCityKind(View& view, const ScenarioState& state, PageState& pages) {
   CityKind kind;
   int city = view.SelectedListIndex("CityList");
   if (city >= 0) {
-    std::string header = CityHeader(city);
-    for (std::size_t i = 0; i < state.reportLines.size(); ++i)
-      if (Contains(state.reportLines[i], header)) kind = ReadCityKind(state.reportLines, i);
+    // The last line that holds the header decides.
+    HeaderLines headers = LinesOfCity(state, city);
+    if (headers.begin != headers.end)
+      kind = ReadCityKind(state.reportLines, std::prev(headers.end)->line);
   }
   pages.cityHasNoTrade = kind.noTrade;
   view.SetText("CityType", kind.type);
@@ -143,7 +200,7 @@ void ShowCityGoods(View& view, const ScenarioState& state, const PageState& page
   if (pages.cityHasNoTrade || city < 0) return;
 
   const std::vector<std::string>& lines = state.reportLines;
-  GoodsHeadings headings = FindGoodsHeadings(lines, CityHeader(city));
+  GoodsHeadings headings = FindGoodsHeadings(lines, LinesOfCity(state, city));
 
   if (headings.sells != kNone) {
     for (int slot = 1; slot <= kGoodsSlots; ++slot) {

@@ -63,21 +63,25 @@ std::map<int, StatementLines> IndexStatements(const std::vector<std::string>& li
   return index;
 }
 
-// The invasion type a line names, "" when none; a later name in this order wins.
-std::string KindNamedIn(const std::string& line) {
-  std::string kind;
-  if (Contains(line, "eInvasionType.kPillager")) kind = "0";
-  if (Contains(line, "eInvasionType.kRaid")) kind = "1";
-  if (Contains(line, "eInvasionType.kInvasion")) kind = "2";
+// Kind codes: 0 pillagers, 1 raid, 2 invasion; 10 when no line names one.
+constexpr signed char kKindNotNamed = 10;
+constexpr signed char kNoKindOnLine = -1;
+
+// The invasion type a line names; a later name in this order wins.
+signed char KindNamedIn(const std::string& line) {
+  signed char kind = kNoKindOnLine;
+  if (Contains(line, "eInvasionType.kPillager")) kind = 0;
+  if (Contains(line, "eInvasionType.kRaid")) kind = 1;
+  if (Contains(line, "eInvasionType.kInvasion")) kind = 2;
   return kind;
 }
 
 // For every line, the kind named on it or on the first later line that names one.
-std::vector<std::string> KindsFromEachLine(const std::vector<std::string>& lines) {
-  std::vector<std::string> kinds(lines.size() + 1, "10");
+std::vector<signed char> KindsFromEachLine(const std::vector<std::string>& lines) {
+  std::vector<signed char> kinds(lines.size() + 1, kKindNotNamed);
   for (std::size_t n = lines.size(); n-- > 0;) {
-    std::string kind = KindNamedIn(lines[n]);
-    kinds[n] = kind.empty() ? kinds[n + 1] : kind;
+    signed char kind = KindNamedIn(lines[n]);
+    kinds[n] = kind == kNoKindOnLine ? kinds[n + 1] : kind;
   }
   return kinds;
 }
@@ -137,7 +141,7 @@ std::string ReadRepeatInterval(const std::string& line, int number) {
 }
 
 InvasionEntry ReadInvasion(const std::vector<std::string>& lines,
-                           const std::vector<std::string>& kindsFrom, int number,
+                           const std::vector<signed char>& kindsFrom, int number,
                            const StatementLines& statements) {
   InvasionEntry entry;
   entry.number = number;
@@ -145,7 +149,7 @@ InvasionEntry ReadInvasion(const std::vector<std::string>& lines,
     ReadPeople(lines[setup], entry);
     ReadParameters(lines, setup, entry);
   }
-  if (!statements.setup.empty()) entry.kind = kindsFrom[statements.setup.back()];
+  if (!statements.setup.empty()) entry.kind = std::to_string(kindsFrom[statements.setup.back()]);
 
   if (!statements.cohort.empty()) {
     std::size_t first = statements.cohort.front();
@@ -161,21 +165,26 @@ InvasionEntry ReadInvasion(const std::vector<std::string>& lines,
 
 }  // namespace
 
-std::vector<InvasionEntry> ReadInvasions(const std::vector<std::string>& scriptLines,
-                                         int invasionCount) {
+Invasions ReadInvasions(const std::vector<std::string>& scriptLines, int invasionCount,
+                        std::size_t maxEntries) {
   std::map<int, StatementLines> index = IndexStatements(scriptLines);
-  std::vector<std::string> kindsFrom = KindsFromEachLine(scriptLines);
+  std::vector<signed char> kindsFrom = KindsFromEachLine(scriptLines);
   static const StatementLines kNoStatements;
 
-  std::vector<InvasionEntry> invasions;
+  Invasions invasions;
+  auto add = [&](int number, const StatementLines& statements) {
+    if (invasions.entries.size() < maxEntries)
+      invasions.entries.push_back(ReadInvasion(scriptLines, kindsFrom, number, statements));
+    else
+      ++invasions.notRead;
+  };
   for (int i = 0; i < invasionCount && i < kAlwaysShown; ++i) {
     auto found = index.find(i);
-    invasions.push_back(ReadInvasion(scriptLines, kindsFrom, i,
-                                     found == index.end() ? kNoStatements : found->second));
+    add(i, found == index.end() ? kNoStatements : found->second);
   }
   for (auto it = index.lower_bound(kAlwaysShown); it != index.end() && it->first < invasionCount;
        ++it)
-    invasions.push_back(ReadInvasion(scriptLines, kindsFrom, it->first, it->second));
+    add(it->first, it->second);
   return invasions;
 }
 

@@ -4,6 +4,7 @@
 // "mInvasions[i].CreateInvasion".
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -25,9 +26,15 @@ struct InvasionEntry {
   CohortSlot cohorts[6];       // the first six AddCohort lines in a row
 };
 
-// The first invasionCount invasions; past the first 50 only those that
-// the script holds statements for.
-std::vector<InvasionEntry> ReadInvasions(const std::vector<std::string>& scriptLines,
-                                         int invasionCount);
+struct Invasions {
+  std::vector<InvasionEntry> entries;  // at most the number asked for
+  long long notRead = 0;               // the invasions after them, counted only
+};
+
+// The first invasionCount invasions; past the first 50 only those that the
+// script holds statements for. At most maxEntries are read; the cost of the
+// rest is one count.
+Invasions ReadInvasions(const std::vector<std::string>& scriptLines, int invasionCount,
+                        std::size_t maxEntries);
 
 }  // namespace lister

@@ -14,6 +14,10 @@ constexpr int kWeeksPerMonth = 4;
 constexpr int kDefaultRepeatWeeks = 96;
 // Cohorts a request's attacker total counts.
 constexpr std::size_t kCountedCohorts = 6;
+// Entries a pane shows. The game's scripts set up at most 50 invasions and 21
+// requests; a script with hundreds of thousands would keep the window busy
+// for minutes, so the pane names how many more there are instead.
+constexpr std::size_t kMaxPaneEntries = 100;
 
 // A duration that may be 0, meaning "does not come back".
 std::string RepeatText(int weeks, const std::string& prefix, const std::string& pluralMonthWord) {
@@ -23,6 +27,16 @@ std::string RepeatText(int weeks, const std::string& prefix, const std::string& 
 void ShowNothing(View& view, const char* pane, const char* heading) {
   view.AppendLine(pane, "");
   view.AppendHeading(pane, heading, kMaroon);
+}
+
+// "Das Skript enthält 3 weitere Invasionen." after the last entry shown.
+void ShowNotShown(View& view, const char* pane, long long count, const std::string& one,
+                  const std::string& many) {
+  if (count <= 0) return;
+  view.AppendLine(pane, "");
+  view.AppendLine(
+      pane, count == 1 ? " Das Skript enthält eine weitere " + one + "."
+                       : " Das Skript enthält " + std::to_string(count) + " weitere " + many + ".");
 }
 
 std::string PeopleWord(const std::string& code) {
@@ -107,8 +121,9 @@ void BuildInvasionsPage(View& view, const std::vector<std::string>& scriptLines)
     ShowNothing(view, pane, "Keine Invasionen!");
     return;
   }
-  for (const InvasionEntry& invasion : ReadInvasions(scriptLines, count))
-    AppendInvasion(view, pane, invasion);
+  Invasions invasions = ReadInvasions(scriptLines, count, kMaxPaneEntries);
+  for (const InvasionEntry& invasion : invasions.entries) AppendInvasion(view, pane, invasion);
+  ShowNotShown(view, pane, invasions.notRead, "Invasion", "Invasionen");
   view.ScrollToTop(pane);
 }
 
@@ -120,9 +135,10 @@ void BuildMilitaryRequestsPage(View& view, const std::vector<std::string>& scrip
     ShowNothing(view, pane, "Keine Anforderungen!");
     return;
   }
-  std::vector<MilitaryRequestEntry> requests = ReadMilitaryRequests(scriptLines, count);
-  for (std::size_t r = 0; r < requests.size(); ++r)
-    AppendMilitaryRequest(view, pane, static_cast<int>(r) + 1, requests[r]);
+  MilitaryRequests requests = ReadMilitaryRequests(scriptLines, count, kMaxPaneEntries);
+  for (std::size_t r = 0; r < requests.entries.size(); ++r)
+    AppendMilitaryRequest(view, pane, static_cast<int>(r) + 1, requests.entries[r]);
+  ShowNotShown(view, pane, requests.notRead, "Anforderung", "Anforderungen");
   view.ScrollToTop(pane);
 }
 

@@ -112,8 +112,8 @@ void ReadCohorts(const std::vector<std::string>& lines, const CohortBlock& block
 
 }  // namespace
 
-std::vector<MilitaryRequestEntry> ReadMilitaryRequests(const std::vector<std::string>& scriptLines,
-                                                       int requestCount) {
+MilitaryRequests ReadMilitaryRequests(const std::vector<std::string>& scriptLines, int requestCount,
+                                      std::size_t maxEntries) {
   long long started = std::count_if(
       scriptLines.begin(), scriptLines.end(),
       [](const std::string& line) { return Contains(line, "new MilitaryRequest()"); });
@@ -124,8 +124,10 @@ std::vector<MilitaryRequestEntry> ReadMilitaryRequests(const std::vector<std::st
   // A request the script starts but never hands over keeps the marks' first
   // value, as its field block does.
   const CohortBlock unmarked;
-  std::vector<MilitaryRequestEntry> requests;
-  for (long long r = 0; r < shown; ++r) {
+  MilitaryRequests requests;
+  const long long read = std::min<long long>(shown, static_cast<long long>(maxEntries));
+  requests.notRead = std::max<long long>(shown - read, 0);
+  for (long long r = 0; r < read; ++r) {
     MilitaryRequestEntry entry;
     ReadFields(scriptLines, fieldMarks.Get(static_cast<std::size_t>(r)),
                fieldMarks.Get(static_cast<std::size_t>(r) + 1), entry);
@@ -134,7 +136,7 @@ std::vector<MilitaryRequestEntry> ReadMilitaryRequests(const std::vector<std::st
                     ? cohortBlocks[static_cast<std::size_t>(r)]
                     : unmarked,
                 entry);
-    requests.push_back(std::move(entry));
+    requests.entries.push_back(std::move(entry));
   }
   return requests;
 }

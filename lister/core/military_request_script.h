@@ -3,6 +3,7 @@
 // handed over with "request.AddMilitaryRequest".
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,14 @@ struct MilitaryRequestEntry {
   std::vector<CohortSlot> cohorts;  // in the order found, all of them
 };
 
+struct MilitaryRequests {
+  std::vector<MilitaryRequestEntry> entries;  // at most the number asked for
+  long long notRead = 0;                      // the requests after them, counted only
+};
+
 // The first requestCount requests; past the first 21 only as many as the
-// script starts.
-std::vector<MilitaryRequestEntry> ReadMilitaryRequests(const std::vector<std::string>& scriptLines,
-                                                       int requestCount);
+// script starts. At most maxEntries are read.
+MilitaryRequests ReadMilitaryRequests(const std::vector<std::string>& scriptLines, int requestCount,
+                                      std::size_t maxEntries);
 
 }  // namespace lister

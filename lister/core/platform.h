@@ -13,6 +13,9 @@ namespace lister {
 
 struct AnalyzerRun {
   bool started = false;
+  // Ended by the lister after it ran far longer or printed far more than any
+  // scenario makes it: the output is incomplete and the scenario is damaged.
+  bool cutOff = false;
   std::string failure;              // the system's reason when the program could not be started
   std::vector<std::string> output;  // standard output, one entry per line
   std::vector<std::string> errors;  // standard error, one entry per line
@@ -36,7 +39,8 @@ class Platform {
   virtual std::unique_ptr<FileReader> OpenForReading(const std::string& path,
                                                      std::string& error) = 0;
   // The whole file as lines: a byte-order mark decides the encoding, else the
-  // system code page; split at CR LF, LF and CR.
+  // system code page; split at CR LF, LF and CR. A file larger than any real
+  // script or text file is refused, with a German reason.
   virtual bool ReadTextLines(const std::string& path, std::vector<std::string>& lines,
                              std::string& error) = 0;
   // Runs analyzerPath with the bare scenario file name as its one argument,

@@ -1,5 +1,6 @@
 #include "scenario_loader.h"
 
+#include "city_page.h"
 #include "goal_texts.h"
 #include "overview_text.h"
 #include "picture_file.h"
@@ -126,7 +127,8 @@ bool RunAnalyzerOnScenario(Platform& platform, ScenarioState& state,
   state.reportLines = std::move(run.output);
   if (!state.reportLines.empty() && state.reportLines.front().rfind(kFileNameLine, 0) == 0)
     state.reportLines.erase(state.reportLines.begin());
-  if (!run.errors.empty()) {
+  state.cityHeaders = IndexCityHeaders(state.reportLines);
+  if (!run.errors.empty() || run.cutOff) {
     platform.ShowMessage(MessageKind::FileError,
                          FillIn(german::kScenarioDamaged, {state.scenarioFile}));
     return false;
@@ -159,6 +161,7 @@ void ShowSummary(View& view, ScenarioTexts& texts, ScenarioState& state,
 bool LoadScenario(View& view, Platform& platform, ScenarioTexts& texts, ScenarioState& state,
                   const std::string& scenarioDir) {
   state.reportLines.clear();
+  state.cityHeaders.clear();
   state.scriptLines.clear();
   FormFileNames(state, view.ListItem("SCNFilesList", view.SelectedListIndex("SCNFilesList")));
   view.SetText("SCNName", FillIn(german::kScenarioCaption, {state.scenarioBase}));

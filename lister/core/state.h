@@ -1,10 +1,17 @@
 // Process-wide state shared by the scenario loader and the page fillers.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace lister {
+
+// A report line that holds the header "City <n>:" of city n.
+struct CityHeaderLine {
+  int city;
+  std::size_t line;
+};
 
 // Replaced by every scenario load.
 struct ScenarioState {
@@ -14,6 +21,9 @@ struct ScenarioState {
   std::string scriptFile;    // scenarioBase + ".cs"
   std::string textFile;      // scenarioBase + ".xml"
   std::vector<std::string> reportLines;
+  // Every city header of reportLines, sorted by city and then line; built
+  // with the report (IndexCityHeaders), so the city pages never rescan it.
+  std::vector<CityHeaderLine> cityHeaders;
   std::vector<std::string> scriptLines;
   int cityCount = 0;
 };

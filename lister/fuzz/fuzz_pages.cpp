@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "city_page.h"
 #include "pages.h"
 #include "recording_view.h"
 #include "text_util.h"
@@ -39,13 +40,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   ScenarioState state;
   state.reportLines = SplitLines(rest.substr(0, separator));
+  state.cityHeaders = IndexCityHeaders(state.reportLines);
   if (separator != std::string::npos) state.scriptLines = SplitLines(rest.substr(separator + 1));
   state.cityCount = counts & 0x0F;
 
   // The window as the fillers see it: a name it lacks ends the run.
   RecordingView view;
-  view.SetText("MilitaryInvasionsInfo", std::to_string((counts >> 4) * 5));
-  view.SetText("MilitaryRequestsInfo", std::to_string((counts >> 4) * 3));
+  // Up to 135 entries, past the panes' bound of 100.
+  view.SetText("MilitaryInvasionsInfo", std::to_string((counts >> 4) * 9));
+  view.SetText("MilitaryRequestsInfo", std::to_string((counts >> 4) * 9));
   EchoTexts texts;
   PageState pages;
   try {

@@ -3,9 +3,12 @@
 // on them as the user would. One command per line on standard input, one
 // answer per line on standard output: "ok ..." or "error ...". Texts in
 // answers are UTF-8 with backslash, tab, CR and LF escaped as \\ \t \r \n;
-// list items are separated by tabs.
+// list items are separated by tabs. Some commands act on the session rather
+// than the program: wait for a process by its file name, or try to change a
+// file as another program would.
 #include <windows.h>
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <chrono>
 #include <cstdio>
@@ -226,6 +229,37 @@ std::string BoxText(HWND box) {
 
 using Arguments = std::vector<std::string>;
 
+// Processes of the whole session whose program file has this name (any case).
+int CountProcesses(const std::string& exeName) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return -1;
+  std::wstring wanted = lister::Widen(exeName);
+  int count = 0;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+    if (lstrcmpiW(entry.szExeFile, wanted.c_str()) == 0) ++count;
+  CloseHandle(snapshot);
+  return count;
+}
+
+// Tries to write, delete and rename the file as another program would; the
+// answer holds the three error codes, 0 for each that succeeded.
+std::string TryToChange(const std::string& path) {
+  std::wstring file = lister::Widen(path);
+  HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD write = handle == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+  if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+  DWORD remove = DeleteFileW(file.c_str()) ? 0 : GetLastError();
+  DWORD rename = MoveFileExW(file.c_str(), (file + L".moved").c_str(), MOVEFILE_REPLACE_EXISTING)
+                     ? 0
+                     : GetLastError();
+  return "ok " + std::to_string(write) + " " + std::to_string(remove) + " " +
+         std::to_string(rename);
+}
+
 std::string Start(const std::string& program) {
   std::wstring commandLine = L"\"" + lister::Widen(program) + L"\"";
   STARTUPINFOW startup{};
@@ -262,7 +296,15 @@ std::string WaitReady(int seconds) {
 
 std::string Execute(const std::string& command, const std::string& name, const std::string& rest,
                     int seconds) {
-  if (command == "start") return Start(name + (rest.empty() ? "" : " " + rest));
+  const std::string argument = name + (rest.empty() ? "" : " " + rest);
+  if (command == "start") return Start(argument);
+  if (command == "wait-process" || command == "wait-no-process") {
+    bool wanted = command == "wait-process";
+    return Wait([&] { return (CountProcesses(argument) > 0) == wanted; }, seconds)
+               ? "ok"
+               : "error " + argument + (wanted ? " does not run" : " still runs");
+  }
+  if (command == "change-file") return TryToChange(argument);
   if (!target.running) return "error no program started";
   if (command == "wait-ready") return WaitReady(seconds);
   if (command == "wait-exit") {

@@ -37,6 +37,9 @@ class Config:
         self.driver = Path(args.driver).resolve()
         self.lister = Path(args.lister).resolve()
         self.analyzer = Path(args.analyzer).resolve()
+        # The stand-in analyzer of the tests of the lister's bounds; the demo has none.
+        standin = getattr(args, "standin", None)
+        self.standin = Path(standin).resolve() if standin else None
         self.source = Path(args.source).resolve()
         self.work = Path(args.work).resolve()
         self.artifacts = Path(args.artifacts).resolve()
@@ -198,6 +201,18 @@ class Driver:
 
     def kill(self):
         self.ask("kill")
+
+    # The Wine session
+    def wait_process(self, exe_name, timeout=60):
+        self.ask(f"timeout={timeout} wait-process {exe_name}")
+
+    def wait_no_process(self, exe_name, timeout=60):
+        self.ask(f"timeout={timeout} wait-no-process {exe_name}")
+
+    def change_file(self, path):
+        """Error codes of writing, deleting and renaming the file from another
+        Windows program; 0 for each that succeeded."""
+        return tuple(int(code) for code in self.ask(f"change-file {windows_path(path)}").split())
 
 
 class Session:

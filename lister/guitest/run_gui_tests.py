@@ -16,7 +16,7 @@ SUITES = {"startup": suite_startup, "loading": suite_loading, "pages": suite_pag
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("suite", choices=SUITES)
-    for option in ("driver", "lister", "analyzer", "source", "work", "artifacts"):
+    for option in ("driver", "lister", "analyzer", "standin", "source", "work", "artifacts"):
         parser.add_argument(f"--{option}", required=True)
     parser.add_argument("--only", help="run only the test of this name")
     args = parser.parse_args()

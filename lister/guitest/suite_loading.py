@@ -1,10 +1,13 @@
 """Loading a scenario: the summary labels, the companion file boxes, a damaged
-scenario, and folders and file names with blanks."""
+scenario, an analyzer that runs away, and folders and file names with blanks
+or letters outside the ANSI code page."""
 
+import os
 import re
+import shutil
 
 from harness import (Failure, Game, Session, analyzer_report, close_boxes, complete_samples,
-                     screenshot, select_scenario)
+                     screenshot, select_scenario, windows_path)
 from suite_startup import check_cleared_window
 
 SUMMARY_LABELS = [
@@ -131,4 +134,64 @@ def test_damaged_scenario(config, checks):
         check_cleared_window(driver, checks)
 
 
-TESTS = [test_complete_scenarios, test_companion_files, test_damaged_scenario]
+def swap_in_standin(config, game):
+    """Puts the stand-in analyzer over the one the lister wrote. The lister
+    holds its file so that no Windows program can change it; Linux does not
+    know Windows share modes, so the test can."""
+    staged = game.path("standin.tmp")
+    shutil.copy(config.standin, staged)
+    os.replace(staged, game.path("analyzer.exe"))
+
+
+def test_runaway_analyzer(config, checks):
+    """An analyzer that prints without end, or never answers, is ended at the
+    lister's bounds and the scenario counts as damaged. A lister that ends
+    while the analyzer hangs takes it along, so the next start can write
+    analyzer.exe again."""
+    source = sample_game(config, "runaway_source")
+    base = complete_samples(config)[0]
+    game = Game(config, "runaway/Spiel", with_samples=False)
+    for name in ("Endlos", "Haengt"):
+        game.add_scenario_from(source.scenarios, base, name)
+    with Session(config, game) as driver:
+        close_boxes(driver)
+        swap_in_standin(config, game)
+        for name in ("Endlos", "Haengt"):
+            checks.equal(select_scenario(driver, name + ".scn"),
+                         [("Dateifehler", f"Die Szenariodatei ist beschädigt!({name}.scn). "
+                                          "Der Lesevorgang wird abgebrochen!")],
+                         f"the scenario whose analyzer {name} is ended")
+            check_cleared_window(driver, checks)
+        driver.wait_no_process("analyzer.exe")
+
+        _, items = driver.list("SCNFilesList")
+        driver.ask(f"select SCNFilesList {items.index('Haengt.scn')}")
+        driver.wait_process("analyzer.exe")
+        driver.kill()
+        driver.wait_no_process("analyzer.exe")
+        driver.start(windows_path(config.lister))
+        checks.equal(close_boxes(driver), [], "the next start writes analyzer.exe and loads")
+        checks.equal(game.path("analyzer.exe").read_bytes(), config.analyzer.read_bytes(),
+                     "the carried analyzer is back")
+
+
+def test_name_outside_the_ansi_code_page(config, checks):
+    """"Gdańsk.scn" beside its ANSI look-alike "Gdansk.scn", another scenario:
+    the one selected reaches the analyzer by its own name."""
+    source = sample_game(config, "unicode_source")
+    game = Game(config, "unicode/Spiel", with_samples=False)
+    game.add_scenario_from(source.scenarios, "Tiberis", "Gdańsk")
+    game.add_scenario_from(source.scenarios, "Legatus", "Gdansk")
+    report = analyzer_report(config, source.scenarios, "Tiberis.scn")
+    with Session(config, game) as driver:
+        close_boxes(driver)
+        checks.equal(select_scenario(driver, "Gdańsk.scn"), [], "Gdańsk loads without a box")
+        checks.equal(driver.text("SCNName"), "Szenario: Gdańsk", "SCNName of Gdańsk")
+        checks.equal(driver.text("CitiesCountInfo").strip(), report_value(report, "Number of cities:"),
+                     "the cities of Gdańsk, not those of Gdansk")
+        checks.equal(driver.text("MapSizeInfo"), "mittlere Karte", "the map size of Gdańsk")
+        screenshot(config, "loading_gdansk")
+
+
+TESTS = [test_complete_scenarios, test_companion_files, test_damaged_scenario,
+         test_runaway_analyzer, test_name_outside_the_ansi_code_page]

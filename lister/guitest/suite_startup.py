@@ -1,5 +1,5 @@
-"""Start-up: the registry value, the scenario folder, the written analyzer,
-the window's layout and design texts, and the about box."""
+"""Start-up: the registry value, the scenario folder, the written analyzer and
+its protection, the window's layout and design texts, and the about box."""
 
 import os
 import shutil
@@ -10,6 +10,7 @@ from layout_expectations import (ABOUT_CLIENT, ABOUT_CONTROLS, CONTROLS, LIST_DE
 
 NO_GAME_TEXT = "Es konnte kein gültiger Registryeintrag des Spiels <Valdorum> gefunden werden!"
 WS_MINIMIZEBOX, WS_MAXIMIZEBOX, WS_THICKFRAME, WS_SYSMENU = 0x20000, 0x10000, 0x40000, 0x80000
+SHARING_VIOLATION = 32
 
 CLEARED_TO_DASHES = [
     "MilitaryRequestsInfo", "MilitaryInvasionsInfo", "NatureEventsInfo", "WagePlebejerInfo",
@@ -114,6 +115,9 @@ def test_scenario_folder_and_about_box(config, checks):
         checks.equal(selected, 0, "the first scenario is selected")
         checks.equal(leftover.read_bytes(), config.analyzer.read_bytes(),
                      "the read-only leftover is replaced by the carried analyzer, byte for byte")
+        checks.equal(driver.change_file(leftover), (SHARING_VIOLATION,) * 3,
+                     "while the lister runs, no program can write, delete or rename analyzer.exe")
+        checks.equal(leftover.read_bytes(), config.analyzer.read_bytes(), "analyzer.exe is unchanged")
         check_cleared_window(driver, checks)
         screenshot(config, "startup_failed_first_load")
 
@@ -136,6 +140,7 @@ def test_scenario_folder_and_about_box(config, checks):
                      "with the same texts")
         driver.click("Beenden")
         checks.equal(driver.wait_exit(), 0, "Beenden ends the program")
+        checks.equal(driver.change_file(leftover)[0], 0, "and leaves analyzer.exe free again")
 
 
 def test_no_listable_scenario(config, checks):

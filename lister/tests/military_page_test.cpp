@@ -117,5 +117,36 @@ TEST(MilitaryRequestsPage, MoreThanTwentyOne) {
   EXPECT_EQ(page[22 * 8 + 5], " 23 Punkte Ansehen");
 }
 
+// Scripts far beyond the game's: each pane shows its first hundred entries
+// and then says how many more the script holds.
+TEST(MilitaryPanes, AMillionEntriesShowAHundredAndCountTheRest) {
+  constexpr int kEntries = 1'000'000;
+  Lines script;
+  script.reserve(2 * kEntries);
+  for (int r = 0; r < kEntries; ++r) {
+    script.push_back("request = new MilitaryRequest();");
+    script.push_back("request.AddMilitaryRequest(requestInfo);");
+  }
+  Lines page = Requests(std::to_string(kEntries), script);
+  ASSERT_EQ(page.size(), 100u * 8 + 2);
+  EXPECT_EQ(page[99 * 8 + 1], "Anforderungen 100");
+  EXPECT_EQ(page[100 * 8], "");
+  EXPECT_EQ(page.back(), " Das Skript enthält 999900 weitere Anforderungen.");
+
+  script.clear();
+  for (int i = 0; i < kEntries; ++i)
+    script.push_back("mInvasions[" + std::to_string(i) + "] = new InvasionSetup");
+  page = Invasions(std::to_string(kEntries), script);
+  ASSERT_EQ(page.size(), 100u * 7 + 2);
+  EXPECT_EQ(page[99 * 7 + 1], "Invasion 100");
+  EXPECT_EQ(page.back(), " Das Skript enthält 999900 weitere Invasionen.");
+
+  // Past the fiftieth, only invasions with statements count.
+  page = Invasions("2000000", {"mInvasions[1999999] = new InvasionSetup"});
+  ASSERT_EQ(page.size(), 51u * 7);
+  EXPECT_EQ(Requests("101", Lines(101, "request = new MilitaryRequest();")).back(),
+            " Das Skript enthält eine weitere Anforderung.");
+}
+
 }  // namespace
 }  // namespace lister

@@ -32,6 +32,7 @@ class SamplePages : public ::testing::Test {
     state.reportLines = ReadLines(root + "/analyzer/tests/golden/" + goldenName + ".out");
     ASSERT_FALSE(state.reportLines.empty());
     state.reportLines.erase(state.reportLines.begin());  // "Information for file: ..."
+    state.cityHeaders = IndexCityHeaders(state.reportLines);
     state.scriptLines = ReadLines(scenarios + base + ".cs");
     ASSERT_TRUE(texts.Load(scenarios + base + ".xml"));
     for (const std::string& line : state.reportLines)

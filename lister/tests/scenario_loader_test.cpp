@@ -156,6 +156,10 @@ TEST_F(LoadScenarioTest, CompleteScenarioFillsTheSummary) {
   EXPECT_EQ(state.cityCount, 4);
   EXPECT_EQ(state.reportLines.front(), "");
   EXPECT_EQ(state.reportLines.size(), 8u);
+  // The city pages find the headers in the index built with the report.
+  ASSERT_EQ(state.cityHeaders.size(), 1u);
+  EXPECT_EQ(state.cityHeaders[0].city, 1);
+  EXPECT_EQ(state.reportLines[state.cityHeaders[0].line], "City 1:");
   EXPECT_EQ(state.scriptLines.size(), 3u);
   EXPECT_EQ(view.GetText("MilitaryRequestsInfo"), "1");
   EXPECT_EQ(view.GetText("MilitaryInvasionsInfo"), "2");
@@ -222,6 +226,15 @@ TEST_F(LoadScenarioTest, AnalyzerErrorOutputMeansADamagedScenario) {
             "abgebrochen!");
   EXPECT_EQ(state.reportLines.size(), 8u);
   EXPECT_EQ(view.GetText("MapSizeInfo"), "MapSizeInfo");  // the summary is not filled
+
+  // A run the lister had to end, with nothing on standard error: the same.
+  platform.messages.clear();
+  platform.analyzerRun.errors.clear();
+  platform.analyzerRun.cutOff = true;
+  EXPECT_FALSE(Load());
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].kind, MessageKind::FileError);
+  EXPECT_EQ(platform.messages[0].text.rfind("Die Szenariodatei ist beschädigt!", 0), 0u);
 }
 
 TEST_F(LoadScenarioTest, FailuresShowTheirRealCause) {

@@ -1,6 +1,8 @@
 // Trade, resources and request pages on reports the samples do not cover.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "city_page.h"
 #include "pages.h"
 #include "recording_view.h"
@@ -29,6 +31,7 @@ TEST(TradePage, TradeCityWithoutGoodsNeverShowsTheNextCitys) {
                        "    Silphium",
                        "  Buys:",
                        "    3 Wool"};
+  state.cityHeaders = IndexCityHeaders(state.reportLines);
   RecordingView view;
   PageState pages;
   view.AddListItem("CityList", "A");
@@ -45,6 +48,75 @@ TEST(TradePage, TradeCityWithoutGoodsNeverShowsTheNextCitys) {
   EXPECT_EQ(view.GetText("SellWare1Name"), "Silphium");
   EXPECT_EQ(view.GetText("SellWare1Count"), "");
   EXPECT_EQ(view.GetText("BuyWare1Name"), "Wolle");
+}
+
+// The lines a search for "City " + n + ":" finds, line by line.
+std::vector<std::size_t> LinesContaining(const std::vector<std::string>& lines, int city) {
+  std::vector<std::size_t> found;
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (Contains(lines[i], "City " + std::to_string(city) + ":")) found.push_back(i);
+  return found;
+}
+
+TEST(CityIndex, FindsExactlyTheLinesASubstringSearchFinds) {
+  const std::vector<std::string> lines = {"City 1:",
+                                          "City 11:",
+                                          "City 01:",
+                                          "  City 0:",
+                                          "xCity 5:y",
+                                          "City 5: City 6: City 5:",
+                                          "City 2147483647:",
+                                          "City 2147483648:",
+                                          "City 99999999999:",
+                                          "City :",
+                                          "City 3",
+                                          "City  3:",
+                                          "Cities 4:",
+                                          "City City 7:",
+                                          "City 12a:",
+                                          "Information for file: City 8:.scn",
+                                          "City 1:"};
+  const std::vector<CityHeaderLine> index = IndexCityHeaders(lines);
+  std::map<int, std::vector<std::size_t>> indexed;
+  for (const CityHeaderLine& header : index) indexed[header.city].push_back(header.line);
+
+  for (int city : {0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 2147483647})
+    EXPECT_EQ(indexed[city], LinesContaining(lines, city)) << "City " << city;
+  for (const auto& [city, found] : indexed)
+    EXPECT_EQ(found, LinesContaining(lines, city)) << "City " << city;
+}
+
+// A report far beyond any real one: 999 cities whose lines are indexed once,
+// where the list used to search the whole report once for every city.
+TEST(CityIndex, TenMillionLineReportFillsTheCityPageOnce) {
+  constexpr int kCities = 999;
+  constexpr std::size_t kLines = 10'000'000;
+  ScenarioState state;
+  state.cityCount = kCities;
+  state.reportLines.reserve(kLines);
+  const std::size_t linesPerCity = kLines / kCities;
+  for (int city = 0; city < kCities; ++city) {
+    state.reportLines.push_back("City " + std::to_string(city) + ":");
+    for (const char* line : {"  Roman trade route", "  Water trade route", "  Open: no",
+                             "  Visible: yes", "  Sells:", "    7 Olive Oil", "  Buys: none"})
+      state.reportLines.push_back(line);
+    while (state.reportLines.size() % linesPerCity != 0)
+      state.reportLines.push_back("  Visible: yes");
+  }
+  state.cityHeaders = IndexCityHeaders(state.reportLines);
+  RecordingView view;
+  PageState pages;
+  XmlTexts texts;
+  FillCityList(view, state, texts);
+  ASSERT_EQ(view["CityList"].items.size(), static_cast<std::size_t>(kCities));
+
+  view.SelectListItem("CityList", kCities - 1);
+  ShowCityKind(view, state, pages);
+  ShowCityGoods(view, state, pages);
+  EXPECT_EQ(view.GetText("CityType"), "Römische Stadt");
+  EXPECT_EQ(view.GetText("TradeRouteStatus"), "geschlossen");
+  EXPECT_EQ(view.GetText("SellWare1Name"), "Olivenöl");
+  EXPECT_EQ(view.GetText("BuyWare1Name"), "");
 }
 
 TEST(ResourcePage, UnclosedListAndOneRemainingGood) {

@@ -25,6 +25,9 @@ bool IsNavigationMessage(MSG& message, HWND mainWindow, HWND aboutBox) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  // The lister runs elevated: libraries it loads come from the system folder
+  // only, never from its own folder or the scenario folder it works in.
+  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   bool registered = false;
   lister::RunHandler(nullptr, [&] {

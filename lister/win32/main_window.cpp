@@ -110,7 +110,7 @@ bool MainWindow::FormCreate() {
 void MainWindow::PrepareScenarioFolder() {
   std::wstring folder = Widen(scenarioDir_);
   ClearFileAttributes(folder);
-  ExtractAnalyzer(folder + L"analyzer.exe");
+  analyzerLock_ = ExtractAnalyzer(folder + L"analyzer.exe");
   // The hidden file list Dummy stands for the working directory: the analyzer
   // and the text files are opened by bare name relative to it.
   if (!SetCurrentDirectoryW(folder.c_str())) {

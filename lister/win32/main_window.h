@@ -12,6 +12,7 @@
 #include "msxml_texts.h"
 #include "platform_win32.h"
 #include "state.h"
+#include "unique_handle.h"
 #include "win32_view.h"
 #include "window_class.h"
 
@@ -63,7 +64,8 @@ class MainWindow : public TopLevelWindow<MainWindow> {
   MsxmlScenarioTexts texts_;
   ScenarioState scenario_;
   PageState pages_;
-  std::string scenarioDir_;  // UTF-8, ends in a backslash
+  std::string scenarioDir_;    // UTF-8, ends in a backslash
+  UniqueHandle analyzerLock_;  // keeps the written analyzer.exe unchanged while the lister runs
 };
 
 }  // namespace lister

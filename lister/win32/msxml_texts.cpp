@@ -1,5 +1,8 @@
 #include "msxml_texts.h"
 
+#include <cstdint>
+
+#include "text_file.h"
 #include "wide.h"
 
 namespace lister {
@@ -87,6 +90,13 @@ void MsxmlScenarioTexts::Release() {
 
 bool MsxmlScenarioTexts::Load(const std::string& path) {
   Release();
+  // The loader has read the file within the limit for texts already; one
+  // that has grown past it since is not parsed.
+  WIN32_FILE_ATTRIBUTE_DATA attributes;
+  if (!GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &attributes) ||
+      ((static_cast<std::uint64_t>(attributes.nFileSizeHigh) << 32) | attributes.nFileSizeLow) >
+          kMaxTextFileBytes)
+    return false;
   IXMLDOMDocument2* document = CreateDocument();
   if (!document) return false;
   document->put_async(VARIANT_FALSE);

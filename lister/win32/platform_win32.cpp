@@ -8,6 +8,14 @@
 #include "win32_file_reader.h"
 
 namespace lister {
+namespace {
+
+// A real scenario's report is a few hundred kilobytes and takes the analyzer
+// well under a second; a run far past either is ended and the scenario
+// counts as damaged.
+constexpr RunLimits kAnalyzerLimits{8 * 1024 * 1024, 20000};
+
+}  // namespace
 
 bool Win32Platform::FileExists(const std::string& path) {
   DWORD attributes = GetFileAttributesW(Widen(path).c_str());
@@ -22,16 +30,17 @@ std::unique_ptr<FileReader> Win32Platform::OpenForReading(const std::string& pat
 bool Win32Platform::ReadTextLines(const std::string& path, std::vector<std::string>& lines,
                                   std::string& error) {
   std::vector<std::uint8_t> bytes;
-  if (!ReadWholeFile(Widen(path), bytes, error)) return false;
+  if (!ReadWholeFile(Widen(path), kMaxTextFileBytes, bytes, error)) return false;
   lines = DecodeTextLines(bytes);
   return true;
 }
 
 AnalyzerRun Win32Platform::RunAnalyzer(const std::string& analyzerPath,
                                        const std::string& scenarioFile) {
-  ProcessResult process = RunHidden(Widen(analyzerPath), Widen(scenarioFile));
+  ProcessResult process = RunHidden(Widen(analyzerPath), Widen(scenarioFile), kAnalyzerLimits);
   AnalyzerRun run;
   run.started = process.started;
+  run.cutOff = process.cutOff;
   run.failure = process.failure;
   run.output = DecodeTextLines(process.output);
   run.errors = DecodeTextLines(process.errors);

@@ -2,10 +2,13 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 #include "shipped_scenarios.h"
 #include "system_error.h"
+#include "unique_handle.h"
 #include "wide.h"
 
 namespace lister {
@@ -19,12 +22,51 @@ bool IsDirectory(const WIN32_FIND_DATAW& entry) {
 template <typename Visit>
 void ForEachEntry(const std::wstring& pattern, Visit visit) {
   WIN32_FIND_DATAW entry;
-  HANDLE search = FindFirstFileW(pattern.c_str(), &entry);
-  if (search == INVALID_HANDLE_VALUE) return;
+  UniqueFindHandle search(FindFirstFileW(pattern.c_str(), &entry));
+  if (!search) return;
   do {
     visit(entry);
-  } while (FindNextFileW(search, &entry));
-  FindClose(search);
+  } while (FindNextFileW(search.Get(), &entry));
+}
+
+// The analyzer the program carries (resource "ANA").
+struct CarriedAnalyzer {
+  const void* data;
+  DWORD size;
+};
+
+CarriedAnalyzer FindCarriedAnalyzer() {
+  HRSRC resource = FindResourceW(nullptr, L"ANA", MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+  HGLOBAL loaded = resource != nullptr ? LoadResource(nullptr, resource) : nullptr;
+  const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
+  if (data == nullptr) throw std::runtime_error("Das Programm enthält kein analyzer.exe");
+  return {data, SizeofResource(nullptr, resource)};
+}
+
+void WriteAnalyzer(const std::wstring& path, const CarriedAnalyzer& analyzer) {
+  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) throw SystemFailure(path + L" kann nicht angelegt werden", GetLastError());
+  DWORD written = 0;
+  if (!WriteFile(file.Get(), analyzer.data, analyzer.size, &written, nullptr) ||
+      written != analyzer.size)
+    throw SystemFailure(path + L" kann nicht geschrieben werden", GetLastError());
+}
+
+// True when the open file holds exactly the carried bytes.
+bool HoldsExactly(HANDLE file, const CarriedAnalyzer& analyzer) {
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file, &size) || size.QuadPart != analyzer.size) return false;
+  const auto* expected = static_cast<const std::uint8_t*>(analyzer.data);
+  std::uint8_t chunk[65536];
+  for (DWORD offset = 0; offset < analyzer.size;) {
+    DWORD read = 0;
+    if (!ReadFile(file, chunk, sizeof chunk, &read, nullptr) || read == 0) return false;
+    if (read > analyzer.size - offset || std::memcmp(chunk, expected + offset, read) != 0)
+      return false;
+    offset += read;
+  }
+  return true;
 }
 
 }  // namespace
@@ -36,23 +78,18 @@ void ClearFileAttributes(const std::wstring& folder) {
   });
 }
 
-void ExtractAnalyzer(const std::wstring& path) {
-  HRSRC resource = FindResourceW(nullptr, L"ANA", MAKEINTRESOURCEW(10) /* RT_RCDATA */);
-  HGLOBAL loaded = resource != nullptr ? LoadResource(nullptr, resource) : nullptr;
-  const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
-  if (data == nullptr) throw std::runtime_error("Das Programm enthält kein analyzer.exe");
-  DWORD size = SizeofResource(nullptr, resource);
-
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    throw SystemFailure(path + L" kann nicht angelegt werden", GetLastError());
-  }
-  DWORD written = 0;
-  BOOL ok = WriteFile(file, data, size, &written, nullptr);
-  DWORD error = GetLastError();
-  CloseHandle(file);
-  if (!ok || written != size) throw SystemFailure(path + L" kann nicht geschrieben werden", error);
+UniqueHandle ExtractAnalyzer(const std::wstring& path) {
+  const CarriedAnalyzer analyzer = FindCarriedAnalyzer();
+  WriteAnalyzer(path, analyzer);
+  // Open for reading only, shared for reading only: from here on nobody can
+  // write, replace, rename or delete it, while the system can still run it.
+  // Whatever happened between the write and this open shows in the bytes.
+  UniqueHandle lock(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!lock) throw SystemFailure(path + L" kann nicht geöffnet werden", GetLastError());
+  if (!HoldsExactly(lock.Get(), analyzer))
+    throw std::runtime_error(Narrow(path) + " wurde nach dem Schreiben verändert");
+  return lock;
 }
 
 std::vector<std::wstring> ListScenarioFiles(const std::wstring& folder) {

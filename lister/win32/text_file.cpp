@@ -1,6 +1,10 @@
 #include "text_file.h"
 
+#include <climits>
+#include <stdexcept>
+
 #include "system_error.h"
+#include "unique_handle.h"
 #include "wide.h"
 
 namespace lister {
@@ -8,6 +12,9 @@ namespace {
 
 std::wstring DecodeCodePage(const std::uint8_t* data, size_t size, UINT codePage) {
   if (size == 0) return {};
+  // The readers bound what they decode far below this; a larger text must
+  // fail loudly, not come back empty.
+  if (size > static_cast<size_t>(INT_MAX)) throw std::length_error("Der Text ist zu lang");
   const char* bytes = reinterpret_cast<const char*>(data);
   int length = MultiByteToWideChar(codePage, 0, bytes, static_cast<int>(size), nullptr, 0);
   std::wstring text(static_cast<size_t>(length), L'\0');
@@ -36,30 +43,53 @@ std::wstring DecodeText(const std::vector<std::uint8_t>& bytes) {
   return DecodeCodePage(data, size, CP_ACP);
 }
 
+// "Die Datei Rom.cs ist größer als 4 MB und wird nicht gelesen."
+std::string TooLargeText(const std::wstring& path, std::uint64_t maxBytes) {
+  std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
+  return "Die Datei " + Narrow(name) + " ist größer als " +
+         std::to_string(maxBytes / (1024 * 1024)) + " MB und wird nicht gelesen.";
+}
+
 }  // namespace
 
-bool ReadWholeFile(const std::wstring& path, std::vector<std::uint8_t>& bytes, std::string& error) {
+bool ReadWholeFile(const std::wstring& path, std::uint64_t maxBytes,
+                   std::vector<std::uint8_t>& bytes, std::string& error) {
   bytes.clear();
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
+  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
     error = Narrow(SystemErrorText(GetLastError()));
     return false;
   }
-  bool ok = true;
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file.Get(), &size)) {
+    error = Narrow(SystemErrorText(GetLastError()));
+    return false;
+  }
+  if (static_cast<std::uint64_t>(size.QuadPart) > maxBytes) {
+    error = TooLargeText(path, maxBytes);
+    return false;
+  }
+  bytes.reserve(static_cast<size_t>(size.QuadPart));
+  // The file may grow while it is read: one byte past the limit is enough to know.
   std::uint8_t chunk[65536];
   for (;;) {
+    std::uint64_t room = maxBytes - bytes.size();
+    std::uint64_t wanted = room < sizeof chunk ? room + 1 : sizeof chunk;
     DWORD read = 0;
-    if (!ReadFile(file, chunk, sizeof chunk, &read, nullptr)) {
+    if (!ReadFile(file.Get(), chunk, static_cast<DWORD>(wanted), &read, nullptr)) {
       error = Narrow(SystemErrorText(GetLastError()));
-      ok = false;
-      break;
+      bytes.clear();
+      return false;
     }
-    if (read == 0) break;
+    if (read == 0) return true;
+    if (bytes.size() + read > maxBytes) {
+      error = TooLargeText(path, maxBytes);
+      bytes.clear();
+      return false;
+    }
     bytes.insert(bytes.end(), chunk, chunk + read);
   }
-  CloseHandle(file);
-  return ok;
 }
 
 std::vector<std::string> DecodeTextLines(const std::vector<std::uint8_t>& bytes) {

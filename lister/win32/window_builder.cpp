@@ -117,7 +117,7 @@ void RegisterControlClasses(HINSTANCE instance) {
   INITCOMMONCONTROLSEX commonControls{sizeof commonControls,
                                       ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&commonControls);
-  LoadLibraryW(L"Msftedit.dll");
+  LoadLibraryExW(L"Msftedit.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
   RegisterLabelClass(instance);
   RegisterPictureClass(instance);
   RegisterShapeClass(instance);

@@ -1,15 +1,19 @@
 // The lister's platform layer on a real Windows API (run under Wine by CTest):
-// text files in every encoding, the analyzer runner and the XML text lookup.
-// Started with the argument "flood" or any other single argument, the program
-// plays the child that the runner starts.
+// text files in every encoding and size, the analyzer runner and its limits,
+// and the XML text lookup. Started with one argument, the program plays the
+// child that the runner starts: "flood", "endless", "hang", "starts a hanging
+// child", or any other, which it echoes.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "msxml_texts.h"
 #include "platform_win32.h"
+#include "process_runner.h"
+#include "text_file.h"
 #include "wide.h"
 
 namespace {
@@ -46,6 +50,17 @@ void WriteBytes(const std::wstring& path, const std::string& bytes) {
   CloseHandle(file);
 }
 
+// A file of that many zero bytes, written without holding them in memory.
+void SetSize(const std::wstring& path, std::uint64_t size) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  LARGE_INTEGER end;
+  end.QuadPart = static_cast<LONGLONG>(size);
+  SetFilePointerEx(file, end, nullptr, FILE_BEGIN);
+  SetEndOfFile(file);
+  CloseHandle(file);
+}
+
 std::vector<std::string> ReadLines(lister::Platform& platform, const std::wstring& path,
                                    const std::string& bytes) {
   WriteBytes(path, bytes);
@@ -78,10 +93,61 @@ void TestTextFiles(lister::Platform& platform, const std::wstring& folder) {
   Check(!platform.ReadTextLines(lister::Narrow(folder + L"missing.cs"), lines, error) &&
             !error.empty(),
         "a missing file fails with the system's reason");
+
+  // Scripts and texts of any real scenario are far below the limit.
+  std::wstring big = folder + L"Gro\u00DF.cs";
+  SetSize(big, lister::kMaxTextFileBytes);
+  Check(platform.ReadTextLines(lister::Narrow(big), lines, error) && lines.size() == 1,
+        "a file of exactly the limit is read");
+  SetSize(big, lister::kMaxTextFileBytes + 1);
+  Check(!platform.ReadTextLines(lister::Narrow(big), lines, error) &&
+            error ==
+                "Die Datei Gro\xC3\x9F.cs ist gr\xC3\xB6\xC3\x9F"
+                "er als 4 MB und wird nicht gelesen.",
+        "a file past the limit is refused, saying so");
+  DeleteFileW(big.c_str());
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    Check(!platform.ReadTextLines(lister::Narrow(folder + L"missing.cs"), lines, error),
+          "failed reads leave no handle behind");
+  }
   Check(platform.FileExists(lister::Narrow(path)), "a file exists");
   Check(!platform.FileExists(lister::Narrow(folder)), "a folder is no file");
   Check(!platform.FileExists(lister::Narrow(folder + L"missing.cs")),
         "a missing file does not exist");
+}
+
+bool ProcessEnded(DWORD id) {
+  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, id);
+  if (process == nullptr) return true;
+  bool ended = WaitForSingleObject(process, 5000) == WAIT_OBJECT_0;
+  CloseHandle(process);
+  return ended;
+}
+
+DWORD FirstNumber(const std::vector<std::uint8_t>& bytes) {
+  return std::strtoul(std::string(bytes.begin(), bytes.end()).c_str(), nullptr, 10);
+}
+
+// A child that prints without end, or hangs, is ended at the limits, and so
+// is anything it started.
+void TestRunnerLimits(const std::wstring& child) {
+  const std::size_t kLimit = 1024 * 1024;
+  lister::ProcessResult result = lister::RunHidden(child, L"endless", {kLimit, 600000});
+  Check(result.started && result.cutOff, "a child that prints without end is cut off");
+  Check(result.output.size() <= kLimit && result.output.size() > kLimit - 65536,
+        "at the limit of output: " + std::to_string(result.output.size()));
+  Check(ProcessEnded(FirstNumber(result.output)), "and it has ended");
+
+  const lister::RunLimits limits{kLimit, 3000};
+
+  result = lister::RunHidden(child, L"starts a hanging child", limits);
+  Check(result.started && result.cutOff, "a child that hangs is cut off at the time limit");
+  DWORD grandchild = FirstNumber(result.output);
+  Check(grandchild != 0 && ProcessEnded(grandchild),
+        "and the program it started has ended with it");
+
+  result = lister::RunHidden(child, L"Campania Felix.scn", limits);
+  Check(result.started && !result.cutOff, "a child within the limits is not cut off");
 }
 
 void TestRunner(lister::Platform& platform, const std::wstring& folder) {
@@ -102,6 +168,8 @@ void TestRunner(lister::Platform& platform, const std::wstring& folder) {
 
   run = platform.RunAnalyzer(lister::Narrow(folder + L"no such program.exe"), "x.scn");
   Check(!run.started && !run.failure.empty(), "a missing program is not started and says why");
+
+  TestRunnerLimits(child);
   DeleteFileW(child.c_str());
 }
 
@@ -132,9 +200,37 @@ void TestTexts(const std::wstring& folder) {
   Check(texts.Lookup("A").empty(), "and then every lookup is empty");
   Check(!texts.Load(lister::Narrow(folder + L"missing.xml")) && texts.Lookup("A").empty(),
         "a missing file");
+
+  std::string padding(lister::kMaxTextFileBytes, ' ');
+  WriteBytes(path, "<Strings><String id=\"A\">x</String>" + padding + "</Strings>");
+  Check(!texts.Load(lister::Narrow(path)) && texts.Lookup("A").empty(),
+        "a text file past the limit for texts is not parsed");
 }
 
 int PlayChild(const std::wstring& argument, int argumentCount) {
+  if (argument == L"endless") {
+    std::string block = std::to_string(GetCurrentProcessId()) + "\n";
+    block.resize(65536, '.');
+    HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+    DWORD written = 0;
+    while (WriteFile(output, block.data(), static_cast<DWORD>(block.size()), &written, nullptr)) {
+    }
+    return 1;
+  }
+  if (argument == L"hang") Sleep(INFINITE);
+  if (argument == L"starts a hanging child") {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring commandLine = L"\"" + std::wstring(self) + L"\" hang";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &process))
+      std::printf("%lu\n", process.dwProcessId);
+    std::fflush(stdout);
+    Sleep(INFINITE);
+  }
   if (argument == L"flood") {
     std::string line(63, 'e');
     line += '\n';
