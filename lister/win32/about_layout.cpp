@@ -14,7 +14,7 @@ constexpr ControlSpec kControls[] = {
     {"AnalyzerLabel", nullptr, K::Label, {8, 55, 97, 41}, L"analyzer.exe", kCentred},
     {"AuthorLabel", nullptr, K::Label, {111, 55, 150, 41}, L"Kartenwerkstatt Z7", kCentred},
     {"YearsLabel", nullptr, K::Label, {8, 112, 97, 41}, L"2014 – 2017", kCentred},
-    {"Versionslabel", nullptr, K::Label, {111, 112, 150, 41}, L"Version 3.2 2017", kCentred},
+    {"Versionslabel", nullptr, K::Label, {111, 112, 150, 41}, LISTER_VERSION_TEXT, kCentred},
     {"CloseAbout", nullptr, K::Button, {8, 176, 253, 25}, L"OK", 0},
 };
 // clang-format on
