@@ -1,10 +1,10 @@
-# The two set-up commands of the README (`make demo`, `make test`) and the benchmark.
-# Each installs the Debian packages it needs first.
+# The two set-up commands of the README (`make demo`, `make test`), the players' download
+# (`make dist`) and the benchmark. Each installs the Debian packages it needs first.
 
 PRESETS := native asan windows fuzz
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps test demo bench clean $(addprefix build-,$(PRESETS))
+.PHONY: all deps test demo dist bench clean $(addprefix build-,$(PRESETS))
 
 all: build-native build-windows
 
@@ -25,8 +25,12 @@ test: build-native build-asan build-windows build-fuzz
 demo: build-native build-windows
 	scripts/demo
 
+# dist/Q7Lister-<version>.zip and its SHA-256 sum, for Windows players.
+dist: build-windows
+	/usr/bin/python3 release/make_dist.py
+
 bench: build-native
 	bench/run
 
 clean:
-	rm -rf build
+	rm -rf build dist

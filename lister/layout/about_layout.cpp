@@ -14,7 +14,7 @@ constexpr ControlSpec kControls[] = {
     {"AnalyzerLabel", nullptr, K::Label, {8, 55, 97, 41}, "analyzer.exe", kCentred},
     {"AuthorLabel", nullptr, K::Label, {111, 55, 150, 41}, "Kartenwerkstatt Z7", kCentred},
     {"YearsLabel", nullptr, K::Label, {8, 112, 97, 41}, "2014 – 2017", kCentred},
-    {"Versionslabel", nullptr, K::Label, {111, 112, 150, 41}, "Version 3.2 2017", kCentred},
+    {"Versionslabel", nullptr, K::Label, {111, 112, 150, 41}, LISTER_VERSION_TEXT, kCentred},
     {"CloseAbout", nullptr, K::Button, {8, 176, 253, 25}, "OK", 0},
 };
 // clang-format on
