@@ -111,7 +111,8 @@ def Rename(font, family, subfamily, postscript_name, origin):
 
 
 def DeriveFont(source, family, subfamily, postscript_name, origin, target):
-    font = TTFont(source)
+    # The source's own time stamp stays, so that every build makes the same bytes.
+    font = TTFont(source, recalcTimestamp=False)
     KeepGermanCharacters(font)
     if "CFF " in font:
         ConvertToQuadraticOutlines(font)
