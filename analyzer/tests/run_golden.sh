@@ -76,6 +76,14 @@ while IFS=$'\t' read -r -a fields; do
   [ "$actual" = "$status" ] || problems+=("exit status $actual, expected $status")
   cmp -s <(expect "$golden/$name.out") "$work/out" || problems+=("standard output differs")
   cmp -s <(expect "$golden/$name.err") "$work/err" || problems+=("standard error differs")
+  # A run that fails, with both outputs in one file: the report so far comes
+  # before the error line.
+  if [ "$status" != 0 ]; then
+    (cd "$dir" && { [ -z "$limit" ] || ulimit -v "$limit"; } && "${run[@]}" "${args[@]}") \
+      >"$work/both" 2>&1
+    cmp -s <(expect "$golden/$name.out"; expect "$golden/$name.err") "$work/both" ||
+      problems+=("the error line comes before the end of the report in one file")
+  fi
   if [ ${#problems[@]} -gt 0 ]; then
     failures=$((failures + 1))
     echo "FAIL $name: ${problems[*]}"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "text_util.h"
+#include "texts.h"
 #include "translation.h"
 
 namespace lister {
@@ -70,8 +71,8 @@ bool EndsCityBlock(const std::string& line) { return line.empty() || IsCityHeade
 
 struct CityKind {
   std::string type;
-  std::string routeType = "-*-";
-  std::string routeStatus = "-*-";
+  std::string routeType = german::kAbsent;
+  std::string routeStatus = german::kAbsent;
   bool noTrade = false;
 };
 
@@ -80,23 +81,23 @@ CityKind ReadCityKind(const std::vector<std::string>& lines, std::size_t header)
   CityKind kind;
   const std::string& kindLine = LineAt(lines, static_cast<long long>(header) + 1);
   if (Contains(kindLine, "Home ")) {
-    kind.type = "Eure Stadt";
+    kind.type = german::kHomeCity;
     kind.noTrade = true;
   }
   if (Contains(kindLine, "Enemy")) {
-    kind.type = "Feindliche Stadt";
+    kind.type = german::kEnemyCity;
     kind.noTrade = true;
   }
-  if (Contains(kindLine, "Roman")) kind.type = "Römische Stadt";
-  if (Contains(kindLine, "Forei")) kind.type = "Ausländische Stadt";
+  if (Contains(kindLine, "Roman")) kind.type = german::kRomanCity;
+  if (Contains(kindLine, "Forei")) kind.type = german::kForeignCity;
 
   const std::string& routeLine = LineAt(lines, static_cast<long long>(header) + 2);
-  if (Contains(routeLine, "Land")) kind.routeType = "Landhandelsroute";
-  if (Contains(routeLine, "Water")) kind.routeType = "Wasserhandelsroute";
+  if (Contains(routeLine, "Land")) kind.routeType = german::kLandRoute;
+  if (Contains(routeLine, "Water")) kind.routeType = german::kWaterRoute;
 
   const std::string& openLine = LineAt(lines, static_cast<long long>(header) + 3);
-  if (Contains(openLine, "Open: no")) kind.routeStatus = "geschlossen";
-  if (Contains(openLine, "Open: yes")) kind.routeStatus = "geöffnet";
+  if (Contains(openLine, "Open: no")) kind.routeStatus = german::kRouteClosed;
+  if (Contains(openLine, "Open: yes")) kind.routeStatus = german::kRouteOpen;
   return kind;
 }
 

@@ -4,9 +4,12 @@ Each derivative is renamed (the licences require a new name for a modified font)
 cut down to the characters a German window needs, and stored with TrueType outlines,
 because the window registers the fonts from memory as TrueType data.
 """
+import calendar
 import logging
+import os
 
 from fontTools import subset
+from fontTools.misc.timeTools import timestampSinceEpoch
 from fontTools.pens.cu2quPen import Cu2QuPen
 from fontTools.pens.ttGlyphPen import TTGlyphPen
 from fontTools.ttLib import TTFont, newTable
@@ -110,8 +113,17 @@ def Rename(font, family, subfamily, postscript_name, origin):
             name.setName(texts[name_id], name_id, platform, encoding, language)
 
 
-def DeriveFont(source, family, subfamily, postscript_name, origin, target):
-    # The source's own time stamp stays, so that every build makes the same bytes.
+def FontTimestamp(release_year):
+    """The fonts' creation and modification time, in seconds since 1904 as the "head" table
+    keeps it: SOURCE_DATE_EPOCH when it is set, else 1 January of the release year, so that
+    two builds of one release carry the same bytes."""
+    unix_time = os.environ.get("SOURCE_DATE_EPOCH")
+    if unix_time is None:
+        unix_time = calendar.timegm((int(release_year), 1, 1, 0, 0, 0))
+    return timestampSinceEpoch(int(unix_time))
+
+
+def DeriveFont(source, family, subfamily, postscript_name, origin, target, timestamp):
     font = TTFont(source, recalcTimestamp=False)
     KeepGermanCharacters(font)
     if "CFF " in font:
@@ -119,14 +131,16 @@ def DeriveFont(source, family, subfamily, postscript_name, origin, target):
     if subfamily == "Regular":
         MarkUpright(font)
     Rename(font, family, subfamily, postscript_name, origin)
+    font["head"].created = font["head"].modified = timestamp
     font.save(target)
 
 
-def DeriveFonts(out_dir):
+def DeriveFonts(out_dir, release_year):
     """Writes every derived font into out_dir; returns their paths by file name."""
+    timestamp = FontTimestamp(release_year)
     written = {}
     for file_name, source, family, subfamily, postscript_name, origin in DERIVED_FONTS:
         target = out_dir / file_name
-        DeriveFont(source, family, subfamily, postscript_name, origin, target)
+        DeriveFont(source, family, subfamily, postscript_name, origin, target, timestamp)
         written[file_name] = target
     return written

@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """make_resources.py OUT_DIR: makes everything the lister carries except the analyzer
 (fonts, goods pictures, banner, map placeholder, icon) and writes resources.rc, which
-includes them and the manifest by absolute path."""
+includes them and the manifest by absolute path. The same tree makes the same bytes."""
 import hashlib
 import pathlib
+import re
 import sys
 import xml.etree.ElementTree
 
@@ -13,6 +14,16 @@ from draw_pictures import DrawPictures
 
 HERE = pathlib.Path(__file__).resolve().parent
 MANIFEST = HERE / "Q7Lister.manifest"
+VERSION = HERE.parent.parent / "VERSION"
+
+
+def ReleaseYear():
+    """The year of "<major>.<minor> <year>" in the tree's VERSION file."""
+    line = VERSION.read_text(encoding="utf-8").splitlines()[0]
+    match = re.fullmatch(r"\d+\.\d+ (\d{4})", line)
+    if not match:
+        sys.exit(f'{VERSION} must hold "<major>.<minor> <year>", not "{line}"')
+    return match.group(1)
 
 
 def RcPath(path):
@@ -46,7 +57,7 @@ def main():
     xml.etree.ElementTree.parse(MANIFEST)
     out_dir = pathlib.Path(sys.argv[1]).resolve()
     out_dir.mkdir(parents=True, exist_ok=True)
-    fonts = DeriveFonts(out_dir)
+    fonts = DeriveFonts(out_dir, ReleaseYear())
     goods = DrawGoods(out_dir)
     pictures = DrawPictures(out_dir, fonts["display.ttf"])
     WriteRc(out_dir, fonts, goods, pictures)

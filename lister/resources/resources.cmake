@@ -35,6 +35,7 @@ add_custom_command(
   DEPENDS ${LISTER_RESOURCE_SCRIPTS}
           ${LISTER_RESOURCES_SOURCE_DIR}/Q7Lister.manifest
           ${LISTER_RESOURCES_SOURCE_DIR}/packages.txt
+          ${PROJECT_SOURCE_DIR}/VERSION
   COMMENT "Making the lister's fonts, pictures and icon"
   VERBATIM)
 add_custom_target(lister_resources DEPENDS ${LISTER_RESOURCE_OUTPUTS})

@@ -2,13 +2,15 @@
 
 #include <stdexcept>
 
+#include "texts.h"
+
 namespace lister {
 
 void ControlRegistry::Add(const std::string& name, HWND window) { windows_[name] = window; }
 
 HWND ControlRegistry::Find(const std::string& name) const {
   HWND window = FindOrNull(name);
-  if (window == nullptr) throw std::runtime_error("Unbekanntes Steuerelement: " + name);
+  if (window == nullptr) throw std::runtime_error(german::FillIn(german::kUnknownControl, {name}));
   return window;
 }
 

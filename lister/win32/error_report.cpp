@@ -1,7 +1,7 @@
 #include "error_report.h"
 
-#include "app_title.h"
 #include "message_box.h"
+#include "texts.h"
 
 namespace lister {
 
@@ -11,7 +11,7 @@ std::wstring WithFullStop(const std::wstring& message) {
 }
 
 void ReportUnhandledError(HWND owner, const std::wstring& message) {
-  ShowMessageBox(owner, WithFullStop(message), kApplicationTitle);
+  ShowMessageBox(owner, WithFullStop(message), Widen(german::kApplicationTitle));
 }
 
 }  // namespace lister

@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "texts.h"
+
 namespace lister {
 namespace {
 
@@ -38,7 +40,7 @@ bool ReadFromView(REGSAM view, std::wstring& location) {
   }
   if (status != ERROR_SUCCESS) return false;
   if (type != REG_SZ && type != REG_EXPAND_SZ) {
-    throw std::runtime_error("Der Registryeintrag \"InstallLocation\" ist keine Zeichenkette");
+    throw std::runtime_error(german::kInstallLocationNotText);
   }
   location.assign(reinterpret_cast<const wchar_t*>(data.data()));
   return true;

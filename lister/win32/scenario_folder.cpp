@@ -8,6 +8,7 @@
 
 #include "shipped_scenarios.h"
 #include "system_error.h"
+#include "texts.h"
 #include "unique_handle.h"
 #include "wide.h"
 
@@ -29,6 +30,13 @@ void ForEachEntry(const std::wstring& pattern, Visit visit) {
   } while (FindNextFileW(search.Get(), &entry));
 }
 
+// The system's reason for the failure that just happened, after the text
+// that names the path.
+[[noreturn]] void ThrowPathFailure(const char* text, const std::wstring& path) {
+  const DWORD code = GetLastError();
+  throw SystemFailure(german::FillIn(text, {Narrow(path)}), code);
+}
+
 // The analyzer the program carries (resource "ANA").
 struct CarriedAnalyzer {
   const void* data;
@@ -39,18 +47,18 @@ CarriedAnalyzer FindCarriedAnalyzer() {
   HRSRC resource = FindResourceW(nullptr, L"ANA", MAKEINTRESOURCEW(10) /* RT_RCDATA */);
   HGLOBAL loaded = resource != nullptr ? LoadResource(nullptr, resource) : nullptr;
   const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
-  if (data == nullptr) throw std::runtime_error("Das Programm enthält kein analyzer.exe");
+  if (data == nullptr) throw std::runtime_error(german::kNoCarriedAnalyzer);
   return {data, SizeofResource(nullptr, resource)};
 }
 
 void WriteAnalyzer(const std::wstring& path, const CarriedAnalyzer& analyzer) {
   UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) throw SystemFailure(path + L" kann nicht angelegt werden", GetLastError());
+  if (!file) ThrowPathFailure(german::kCannotCreate, path);
   DWORD written = 0;
   if (!WriteFile(file.Get(), analyzer.data, analyzer.size, &written, nullptr) ||
       written != analyzer.size)
-    throw SystemFailure(path + L" kann nicht geschrieben werden", GetLastError());
+    ThrowPathFailure(german::kCannotWrite, path);
 }
 
 // True when the open file holds exactly the carried bytes.
@@ -86,9 +94,9 @@ UniqueHandle ExtractAnalyzer(const std::wstring& path) {
   // Whatever happened between the write and this open shows in the bytes.
   UniqueHandle lock(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!lock) throw SystemFailure(path + L" kann nicht geöffnet werden", GetLastError());
+  if (!lock) ThrowPathFailure(german::kCannotOpen, path);
   if (!HoldsExactly(lock.Get(), analyzer))
-    throw std::runtime_error(Narrow(path) + " wurde nach dem Schreiben verändert");
+    throw std::runtime_error(german::FillIn(german::kChangedAfterWriting, {Narrow(path)}));
   return lock;
 }
 

@@ -15,6 +15,7 @@ std::wstring SystemErrorText(DWORD code);
 class SystemFailure : public std::runtime_error {
  public:
   SystemFailure(const std::wstring& what, DWORD code);
+  SystemFailure(const std::string& what, DWORD code);  // what in UTF-8
 };
 
 }  // namespace lister

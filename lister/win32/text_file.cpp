@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "system_error.h"
+#include "texts.h"
 #include "unique_handle.h"
 #include "wide.h"
 
@@ -14,7 +15,7 @@ std::wstring DecodeCodePage(const std::uint8_t* data, size_t size, UINT codePage
   if (size == 0) return {};
   // The readers bound what they decode far below this; a larger text must
   // fail loudly, not come back empty.
-  if (size > static_cast<size_t>(INT_MAX)) throw std::length_error("Der Text ist zu lang");
+  if (size > static_cast<size_t>(INT_MAX)) throw std::length_error(german::kTextTooLong);
   const char* bytes = reinterpret_cast<const char*>(data);
   int length = MultiByteToWideChar(codePage, 0, bytes, static_cast<int>(size), nullptr, 0);
   std::wstring text(static_cast<size_t>(length), L'\0');
@@ -46,8 +47,8 @@ std::wstring DecodeText(const std::vector<std::uint8_t>& bytes) {
 // "Die Datei Rom.cs ist größer als 4 MB und wird nicht gelesen."
 std::string TooLargeText(const std::wstring& path, std::uint64_t maxBytes) {
   std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
-  return "Die Datei " + Narrow(name) + " ist größer als " +
-         std::to_string(maxBytes / (1024 * 1024)) + " MB und wird nicht gelesen.";
+  return german::FillIn(german::kFileTooLarge,
+                        {Narrow(name), std::to_string(maxBytes / (1024 * 1024))});
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "resource_pictures.h"
 #include "shape_control.h"
 #include "sheet_window.h"
+#include "texts.h"
 #include "wide.h"
 
 namespace lister {
@@ -37,7 +38,7 @@ HWND CreateChild(HWND parent, const wchar_t* windowClass, const wchar_t* text, D
                                box.right - box.left, box.bottom - box.top, parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                GetModuleHandleW(nullptr), nullptr);
-  if (child == nullptr) throw std::runtime_error("Ein Steuerelement konnte nicht erzeugt werden");
+  if (child == nullptr) throw std::runtime_error(german::kControlNotCreated);
   return child;
 }
 

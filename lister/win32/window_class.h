@@ -10,6 +10,8 @@
 
 #include "control_registry.h"
 #include "system_error.h"
+#include "texts.h"
+#include "wide.h"
 
 namespace lister {
 
@@ -27,9 +29,9 @@ inline WNDCLASSEXW BasicWindowClass(HINSTANCE instance, const wchar_t* name, WND
 // Throws SystemFailure, naming the class, when the system refuses it.
 inline void RegisterWindowClass(const WNDCLASSEXW& windowClass) {
   if (RegisterClassExW(&windowClass) == 0) {
+    const DWORD code = GetLastError();
     throw SystemFailure(
-        L"Die Fensterklasse " + std::wstring(windowClass.lpszClassName) + L" ist nicht verfügbar",
-        GetLastError());
+        german::FillIn(german::kWindowClassUnavailable, {Narrow(windowClass.lpszClassName)}), code);
   }
 }
 
