@@ -9,10 +9,6 @@ namespace katalog::german {
 
 using lister::german::FillIn;
 
-// The title of the lister's box for an error that escapes a handler; a
-// catalogue row shows it where the lister would show that box.
-inline constexpr char kApplicationTitle[] = "Z7 Uzeror 3";
-
 // Reasons in the "Fehler" box, where the lister shows the system's own words.
 inline constexpr char kCannotOpen[] = "Die Datei {} kann nicht geöffnet werden.";
 inline constexpr char kCannotRead[] = "Die Datei {} kann nicht gelesen werden.";

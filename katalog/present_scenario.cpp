@@ -4,11 +4,11 @@
 
 #include "catalogue_platform.h"
 #include "embedded_resources.h"
-#include "katalog_texts.h"
 #include "map_picture.h"
 #include "pages.h"
 #include "scenario_loader.h"
 #include "text_util.h"
+#include "texts.h"
 
 namespace katalog {
 namespace {
@@ -149,7 +149,7 @@ PresentedScenario PresentScenario(const std::string& scenarioDir, const std::str
     if (platform.FirstMessage()) entry.damage = platform.FirstMessage();
   } catch (const std::exception& error) {
     entry.damage = platform.FirstMessage().value_or(
-        Damage{german::kApplicationTitle, WithFullStop(error.what())});
+        Damage{lister::german::kApplicationTitle, WithFullStop(error.what())});
   }
   if (entry.damage) entry.window.reset();
   presented.thumbnail = std::move(view.thumbnail);

@@ -144,16 +144,16 @@ void ExpectMapPicture(const JsonValue& s, const lister::RecordingView& view,
     EXPECT_TRUE(s["thumbnail"].IsNull() && s["picture"].IsNull()) << s["file"].text;
     return;
   }
-  for (const auto& [key, limit] : {std::pair{"thumbnail", kThumbnailLimit},
-                                   std::pair{"picture", kDetailLimit}}) {
+  for (const auto& [key, limit] :
+       {std::pair{"thumbnail", kThumbnailLimit}, std::pair{"picture", kDetailLimit}}) {
     const PictureSize size = FitWithin(width, height, limit);
     const JsonValue& picture = s[key];
     ASSERT_FALSE(picture.IsNull()) << s["file"].text << " " << key;
     EXPECT_EQ(picture["width"].number, size.width) << s["file"].text;
     EXPECT_EQ(picture["height"].number, size.height) << s["file"].text;
     int pngWidth = 0, pngHeight = 0, channels = 0;
-    ASSERT_TRUE(stbi_info((out + "/" + picture["path"].text).c_str(), &pngWidth, &pngHeight,
-                          &channels))
+    ASSERT_TRUE(
+        stbi_info((out + "/" + picture["path"].text).c_str(), &pngWidth, &pngHeight, &channels))
         << picture["path"].text;
     EXPECT_EQ(pngWidth, size.width);
     EXPECT_EQ(pngHeight, size.height);
@@ -187,7 +187,8 @@ void ExpectSameAsWindow(const JsonValue& s, const std::string& out) {
     return;
   }
   ASSERT_TRUE(s["damage"].IsNull()) << file << ": " << s["damage"]["text"].text;
-  for (const char* name : kLabelNames) EXPECT_EQ(s["labels"][name].text, view.GetText(name)) << name;
+  for (const char* name : kLabelNames)
+    EXPECT_EQ(s["labels"][name].text, view.GetText(name)) << name;
   EXPECT_EQ(s["labelColors"]["ZielInfo"].text, Colour(view["ZielInfo"].color));
   EXPECT_EQ(s["story"].text, view.GetText("Story"));
   ExpectRichLines(s["invasions"], view, "Invasionen");
@@ -298,7 +299,8 @@ TEST_F(TestFolderCatalogue, DamagedScenariosGetTheirBoxAndALine) {
       {"Ohne Text.scn", "Dateifehler",
        "Es konnte keine Textdatei gefunden werden!(Ohne Text.xml). Das Szenario ist so nicht "
        "einwandfrei  lauffähig!"},
-      {"Falsches Bild.scn", "Fehler", "Die Bilddatei ist nicht DXT1-komprimiert (Format \"DXT5\")."},
+      {"Falsches Bild.scn", "Fehler",
+       "Die Bilddatei ist nicht DXT1-komprimiert (Format \"DXT5\")."},
       {"Skriptfehler.scn", "Z7 Uzeror 3", "'kAnzahl' ist kein gültiger Ganzzahlwert."},
       {"bad_magic.scn", "Dateifehler",
        "Die Szenariodatei ist beschädigt!(bad_magic.scn). Der Lesevorgang wird abgebrochen!"},

@@ -39,8 +39,9 @@ std::map<std::string, std::string> Files(const fs::path& folder) {
 class OutputFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    work_ = fs::path(::testing::TempDir()) /
-            ("katalog-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    work_ =
+        fs::path(::testing::TempDir()) /
+        ("katalog-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(work_);
     fs::create_directories(work_);
   }

@@ -12,14 +12,19 @@ using Lines = std::vector<std::string>;
 
 TEST(DecodeTextLines, EncodingsAndLineBreaks) {
   // No byte-order mark: Windows-1252, with its five undefined bytes as controls.
-  EXPECT_EQ(DecodeTextLines(std::string("Gr\xFC\xDF" "e \x80\x81\x9F")),
+  EXPECT_EQ(DecodeTextLines(std::string("Gr\xFC\xDF"
+                                        "e \x80\x81\x9F")),
             (Lines{"Grüße €\xC2\x81Ÿ"}));
   // UTF-8 with its mark; a byte that is no UTF-8 becomes U+FFFD.
   EXPECT_EQ(DecodeTextLines(std::string("\xEF\xBB\xBFK\xC3\xB6ln \xC3(")),
             (Lines{"Köln \xEF\xBF\xBD("}));
   // UTF-16 both ways, a pair of surrogates, a lone one, and an odd last byte.
-  EXPECT_EQ(DecodeTextLines(std::string("\xFF\xFE" "A\0\x3D\xD8\x00\xDE\x00\xD8" "B\0X", 13)),
-            (Lines{"A\xF0\x9F\x98\x80\xEF\xBF\xBD" "B"}));
+  EXPECT_EQ(DecodeTextLines(std::string("\xFF\xFE"
+                                        "A\0\x3D\xD8\x00\xDE\x00\xD8"
+                                        "B\0X",
+                                        13)),
+            (Lines{"A\xF0\x9F\x98\x80\xEF\xBF\xBD"
+                   "B"}));
   EXPECT_EQ(DecodeTextLines(std::string("\xFE\xFF\0\xE4", 4)), (Lines{"ä"}));
   // CR LF, LF and CR each end a line; a break at the very end adds none.
   EXPECT_EQ(DecodeTextLines(std::string("a\r\nb\nc\rd\r\r\n\ne\r\n")),
@@ -77,13 +82,14 @@ WindowTexts Window() {
 }
 
 TEST(ScenarioJson, DerivedFieldsRepeatTheWindow) {
-  ScenarioEntry entry{"Rom", "Rom.scn", {}, PictureFile{"karten/0001-klein.png", 256, 128}, {},
-                      Window()};
+  ScenarioEntry entry{"Rom", "Rom.scn", {}, PictureFile{"karten/0001-klein.png", 256, 128},
+                      {},    Window()};
   const std::string json = ScenarioJson(entry);
-  EXPECT_EQ(json.rfind("{\"id\":\"Rom\",\"file\":\"Rom.scn\",\"damage\":null,\"thumbnail\":{\"path\":"
-                       "\"karten/0001-klein.png\",\"width\":256,\"height\":128},\"picture\":null,",
-                       0),
-            0u)
+  EXPECT_EQ(
+      json.rfind("{\"id\":\"Rom\",\"file\":\"Rom.scn\",\"damage\":null,\"thumbnail\":{\"path\":"
+                 "\"karten/0001-klein.png\",\"width\":256,\"height\":128},\"picture\":null,",
+                 0),
+      0u)
       << json;
   for (const char* field :
        {"\"mapSizeNumber\":384,", "\"cityCount\":4,\"tradeCityCount\":2,",
@@ -103,9 +109,9 @@ TEST(ScenarioJson, DamagedScenarioHasNoWindowFields) {
                       "null,\"picture\":null,\"kind\":null,\"mapSize\":null,"),
             std::string::npos);
   EXPECT_NE(json.find("\"militaryRequests\":null,\"story\":null}"), std::string::npos);
-  EXPECT_EQ(CatalogueJson({json, json}),
-            "{\"format\":\"szenarienkatalog\",\"version\":1,\"scenarios\":[" + json + "," + json +
-                "]}");
+  EXPECT_EQ(
+      CatalogueJson({json, json}),
+      "{\"format\":\"szenarienkatalog\",\"version\":1,\"scenarios\":[" + json + "," + json + "]}");
 }
 
 }  // namespace
