@@ -41,10 +41,16 @@ Spans MakeSpans(int inSize, int outSize) {
   return result;
 }
 
-// One source row averaged across: each channel of each output pixel as the
-// sum of weight times value (the weights of a pixel add up to the source width).
-void SumAcross(const std::uint8_t* row, const Spans& across, std::vector<std::uint32_t>& sums) {
-  std::uint32_t* out = sums.data();
+// Averages carry 8 bits more than a channel, so that rounding them twice,
+// across and then down, stays within a step of the exact area average.
+constexpr std::uint32_t kFraction = 256;
+
+// One source row averaged across: each channel of each output pixel as its
+// average times kFraction, rounded.
+void AverageAcross(const std::uint8_t* row, const Spans& across, std::uint32_t sourceWidth,
+                   const Divider& bySourceWidth, std::vector<std::uint16_t>& averages) {
+  std::uint16_t* out = averages.data();
+  const std::uint32_t half = sourceWidth / 2;
   for (const Span& span : across.spans) {
     std::uint32_t red = 0, green = 0, blue = 0;
     const std::uint8_t* pixel = row + 3 * static_cast<std::size_t>(span.first);
@@ -54,9 +60,11 @@ void SumAcross(const std::uint8_t* row, const Spans& across, std::vector<std::ui
       green += weight[i] * pixel[1];
       blue += weight[i] * pixel[2];
     }
-    *out++ = red;
-    *out++ = green;
-    *out++ = blue;
+    // The weights of a pixel add up to the source width, so a sum is at most
+    // 255 times 16384, and times kFraction it still fits 32 bits.
+    *out++ = static_cast<std::uint16_t>(bySourceWidth(red * kFraction + half));
+    *out++ = static_cast<std::uint16_t>(bySourceWidth(green * kFraction + half));
+    *out++ = static_cast<std::uint16_t>(bySourceWidth(blue * kFraction + half));
   }
 }
 
@@ -132,24 +140,27 @@ lister::RgbPicture ScaleDown(const lister::RgbPicture& source, PictureSize size)
   scaled.pixels.resize(stride * static_cast<std::size_t>(size.height));
   const Spans across = MakeSpans(source.width, size.width);
   const Spans down = MakeSpans(source.height, size.height);
-  const std::uint64_t total = static_cast<std::uint64_t>(source.width) * source.height;
   const std::size_t sourceStride = 3 * static_cast<std::size_t>(source.width);
+  // The weights of an output row add up to the source height: at most
+  // 16384 times 65280 in a sum, which fits 32 bits.
+  const std::uint32_t total = kFraction * static_cast<std::uint32_t>(source.height);
+  const Divider byTotal(total), bySourceWidth(static_cast<std::uint32_t>(source.width));
 
-  std::vector<std::uint32_t> rowSums(stride);
-  std::vector<std::uint64_t> sums(stride);
+  std::vector<std::uint16_t> averages(stride);
+  std::vector<std::uint32_t> sums(stride);
   for (int y = 0; y < size.height; ++y) {
     const Span& span = down.spans[static_cast<std::size_t>(y)];
     std::fill(sums.begin(), sums.end(), 0);
     for (int i = 0; i < span.count; ++i) {
       const std::uint8_t* row =
           source.pixels.data() + sourceStride * static_cast<std::size_t>(span.first + i);
-      SumAcross(row, across, rowSums);
-      const std::uint64_t weight = down.weights[span.weights + static_cast<std::size_t>(i)];
-      for (std::size_t x = 0; x < stride; ++x) sums[x] += weight * rowSums[x];
+      AverageAcross(row, across, static_cast<std::uint32_t>(source.width), bySourceWidth, averages);
+      const std::uint32_t weight = down.weights[span.weights + static_cast<std::size_t>(i)];
+      for (std::size_t x = 0; x < stride; ++x) sums[x] += weight * averages[x];
     }
     std::uint8_t* out = scaled.pixels.data() + stride * static_cast<std::size_t>(y);
     for (std::size_t x = 0; x < stride; ++x)
-      out[x] = static_cast<std::uint8_t>((sums[x] + total / 2) / total);
+      out[x] = static_cast<std::uint8_t>(byTotal(sums[x] + total / 2));
   }
   return scaled;
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <stb_image.h>
 
+#include <algorithm>
+
 #include "map_picture.h"
 #include "page_writer.h"
 
@@ -39,6 +41,54 @@ TEST(ScaleDown, AveragesTheAreaEachPixelCovers) {
   const lister::RgbPicture one = ScaleDown(square, {1, 1});
   EXPECT_EQ(std::vector<std::uint8_t>(one.pixels.begin(), one.pixels.end()),
             (std::vector<std::uint8_t>{65, 66, 66}));
+}
+
+// Odd sizes and large ones: every channel within one step of the exact average
+// of the area it covers, weighting the source pixels that it covers in part.
+TEST(ScaleDown, StaysWithinAStepOfTheExactAverage) {
+  const struct {
+    int width, height;
+    PictureSize size;
+  } kCases[] = {
+      {37, 23, {10, 7}}, {300, 5, {256, 4}}, {1000, 600, {256, 154}}, {5, 4099, {1, 256}}};
+  std::uint32_t seed = 1;
+  for (const auto& c : kCases) {
+    std::vector<std::uint8_t> pixels(3 * static_cast<std::size_t>(c.width) * c.height);
+    for (std::uint8_t& p : pixels)
+      p = static_cast<std::uint8_t>((seed = seed * 1103515245 + 12345) >> 24);
+    const lister::RgbPicture source = Picture(c.width, c.height, pixels);
+    const lister::RgbPicture scaled = ScaleDown(source, c.size);
+    const double fx = double(c.width) / c.size.width, fy = double(c.height) / c.size.height;
+    for (int y = 0; y < c.size.height; ++y)
+      for (int x = 0; x < c.size.width; ++x)
+        for (int channel = 0; channel < 3; ++channel) {
+          double sum = 0;
+          for (int sy = int(y * fy); sy < c.height && sy < (y + 1) * fy; ++sy)
+            for (int sx = int(x * fx); sx < c.width && sx < (x + 1) * fx; ++sx) {
+              const double across = std::min(sx + 1.0, (x + 1) * fx) - std::max(double(sx), x * fx);
+              const double down = std::min(sy + 1.0, (y + 1) * fy) - std::max(double(sy), y * fy);
+              sum += across * down * pixels[3 * (std::size_t(sy) * c.width + sx) + channel];
+            }
+          const int got = scaled.pixels[3 * (std::size_t(y) * c.size.width + x) + channel];
+          ASSERT_NEAR(got, sum / (fx * fy), 1.0)
+              << c.width << "x" << c.height << " at " << x << "," << y;
+        }
+  }
+}
+
+TEST(Divider, DividesExactlyBelowTwoToThe31) {
+  std::uint32_t seed = 7;
+  auto next = [&] { return seed = seed * 1664525 + 1013904223; };
+  for (std::uint32_t divisor : {1u, 2u, 3u, 255u, 256u, 1000u, 16384u, 4194304u, 4194303u}) {
+    const Divider divide(divisor);
+    for (int i = 0; i < 20000; ++i) {
+      std::uint32_t numerator = next() >> 1;
+      if (i % 2) numerator = numerator / divisor * divisor;  // exact multiples
+      if (i % 3 == 0 && numerator >= divisor) numerator = numerator / divisor * divisor - 1;
+      ASSERT_EQ(divide(numerator), numerator / divisor) << numerator << " / " << divisor;
+    }
+    EXPECT_EQ(divide(0x7FFFFFFFu), 0x7FFFFFFFu / divisor);
+  }
 }
 
 TEST(EncodePng, DecodesToTheSamePixels) {
