@@ -34,5 +34,9 @@ inline constexpr char kSummary[] = "{} Szenarien, davon {} beschädigt, in {} s;
 
 // The lister's "Katalog" button.
 inline constexpr char kButtonFailed[] = "Der Szenarienkatalog konnte nicht geschrieben werden.";
+inline constexpr char kNoUserFolder[] =
+    "Windows nennt keinen Ordner für lokale Anwendungsdaten (LOCALAPPDATA).";
+inline constexpr char kPageNotOpened[] =
+    "Der Szenarienkatalog ist geschrieben, kann aber nicht im Browser geöffnet werden: {}";
 
 }  // namespace katalog::german
