@@ -72,13 +72,17 @@ def main():
                 continue
             CopySet(SAMPLES, "Nova Roma", out, scenario.stem, leave_out=(".scn",))
             shutil.copy(scenario, out / scenario.name)
-        # Generated scenarios: pictures of several shapes, and scripts of the samples.
-        shapes = [(64, 64), (1000, 600), (300, 1200), (256, 256), (1024, 1024), (2048, 2048)]
-        for number, (width, height) in enumerate(shapes, 1):
+        # Generated scenarios: pictures of several shapes (the one with the most cities
+        # shows a sample's map), and scripts of the samples.
+        shapes = [(64, 64), None, (300, 1200), (1000, 600), (1024, 1024), (2048, 2048)]
+        for number, shape in enumerate(shapes, 1):
             base = f"Generiert {number}"
             shutil.copy(made / (base + ".scn"), out / (base + ".scn"))
             shutil.copy(made / (base + ".xml"), out / (base + ".xml"))
-            Picture(out / (base + "_Color.dds"), width, height, number)
+            if shape:
+                Picture(out / (base + "_Color.dds"), *shape, number)
+            else:
+                shutil.copy(SAMPLES / "Tiberis_Color.dds", out / (base + "_Color.dds"))
             if number != 5:
                 shutil.copy(SAMPLES / ("Legatus.cs" if number % 2 else "Tiberis.cs"),
                             out / (base + ".cs"))
