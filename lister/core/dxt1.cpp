@@ -135,13 +135,22 @@ PictureResult ReadDdsHeader(const std::uint8_t* bytes, std::size_t size) {
   return result;
 }
 
-bool AllocateDxt1Picture(std::uint32_t width, std::uint32_t height, RgbPicture& picture) {
+PictureResult AllocateDxt1Picture(PictureResult header, std::uint64_t blockBytesPresent,
+                                  RgbPicture& picture) {
+  if (blockBytesPresent < header.blockBytes) {
+    header.fault = PictureFault::BlockDataCut;
+    header.blockBytesFound = blockBytesPresent;
+    return header;
+  }
+  const std::uint32_t width = header.width;
+  const std::uint32_t height = header.height;
   const std::size_t rowBytes = std::size_t{width} * 3;
   PixelBytes pixels;
   try {
     pixels.resize(rowBytes * height);
   } catch (const std::bad_alloc&) {
-    return false;
+    header.fault = PictureFault::NoMemory;
+    return header;
   }
   // Widths and heights that are not a multiple of 4 leave the partly used
   // last block of each row and column undecoded: those pixels are black.
@@ -155,7 +164,7 @@ bool AllocateDxt1Picture(std::uint32_t width, std::uint32_t height, RgbPicture& 
   picture.width = static_cast<int>(width);
   picture.height = static_cast<int>(height);
   picture.pixels = std::move(pixels);
-  return true;
+  return header;
 }
 
 std::size_t Dxt1BlockRowBytes(const RgbPicture& picture) {
@@ -176,17 +185,9 @@ void DecodeDxt1Rows(const std::uint8_t* blocks, std::uint32_t firstRow, std::uin
 PictureResult DecodeDxt1(const std::uint8_t* file, std::size_t size, RgbPicture& picture) {
   PictureResult result = ReadDdsHeader(file, size);
   if (!result.Ok()) return result;
-  const std::uint64_t available = size - kDdsHeaderSize;
-  if (available < result.blockBytes) {
-    result.fault = PictureFault::BlockDataCut;
-    result.blockBytesFound = available;
-    return result;
-  }
   RgbPicture decoded;
-  if (!AllocateDxt1Picture(result.width, result.height, decoded)) {
-    result.fault = PictureFault::NoMemory;
-    return result;
-  }
+  result = AllocateDxt1Picture(result, size - kDdsHeaderSize, decoded);
+  if (!result.Ok()) return result;
   DecodeDxt1Rows(file + kDdsHeaderSize, 0, result.height / 4, decoded);
   picture = std::move(decoded);
   return result;

@@ -52,10 +52,12 @@ std::array<Rgb, 4> Dxt1Palette(std::uint16_t colour0, std::uint16_t colour1);
 // it gets.
 PictureResult ReadDdsHeader(const std::uint8_t* bytes, std::size_t size);
 
-// Makes the picture for a checked header, its pixels not yet decoded except
-// the black margins that a width or height not a multiple of 4 leaves.
-// False when there is not enough memory.
-bool AllocateDxt1Picture(std::uint32_t width, std::uint32_t height, RgbPicture& picture);
+// Makes the picture for a checked header when the file holds all the block
+// data it promises (blockBytesPresent: the bytes after the header): its pixels
+// not yet decoded except the black margins that a width or height not a
+// multiple of 4 leaves. Else the header's result with BlockDataCut or NoMemory.
+PictureResult AllocateDxt1Picture(PictureResult header, std::uint64_t blockBytesPresent,
+                                  RgbPicture& picture);
 
 // The block data of one row of blocks (four rows of pixels).
 std::size_t Dxt1BlockRowBytes(const RgbPicture& picture);

@@ -40,16 +40,9 @@ PictureResult ReadDxt1Picture(FileReader& file, RgbPicture& picture) {
 
   const std::uint64_t size = file.Size();
   const std::uint64_t available = size > kDdsHeaderSize ? size - kDdsHeaderSize : 0;
-  if (available < result.blockBytes) {
-    result.fault = PictureFault::BlockDataCut;
-    result.blockBytesFound = available;
-    return result;
-  }
   RgbPicture decoded;
-  if (!AllocateDxt1Picture(result.width, result.height, decoded)) {
-    result.fault = PictureFault::NoMemory;
-    return result;
-  }
+  result = AllocateDxt1Picture(result, available, decoded);
+  if (!result.Ok()) return result;
 
   const std::size_t rowBytes = Dxt1BlockRowBytes(decoded);
   const std::uint32_t rows = result.height / 4;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "city_page.h"
+#include "fuzz_lines.h"
 #include "text_util.h"
 
 namespace {
@@ -24,13 +25,7 @@ std::vector<std::size_t> LinesContaining(const std::vector<std::string>& lines, 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::vector<std::string> lines(1);
-  for (std::size_t i = 0; i < size; ++i) {
-    if (data[i] == '\n')
-      lines.emplace_back();
-    else
-      lines.back() += static_cast<char>(data[i]);
-  }
+  std::vector<std::string> lines = FuzzInputLines(data, size);
   std::map<int, std::vector<std::size_t>> indexed;
   for (const lister::CityHeaderLine& header : lister::IndexCityHeaders(lines))
     indexed[header.city].push_back(header.line);

@@ -5,17 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "fuzz_lines.h"
 #include "report_summary.h"
 #include "text_util.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::vector<std::string> lines(1);
-  for (std::size_t i = 0; i < size; ++i) {
-    if (data[i] == '\n')
-      lines.emplace_back();
-    else
-      lines.back() += static_cast<char>(data[i]);
-  }
+  std::vector<std::string> lines = FuzzInputLines(data, size);
   try {
     lister::ReadReportSummary(lines);
   } catch (const lister::ConversionError&) {

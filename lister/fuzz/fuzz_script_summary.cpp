@@ -5,21 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "fuzz_lines.h"
 #include "overview_text.h"
 #include "script_summary.h"
 #include "text_util.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
-  std::vector<std::string> lines(1);
-  for (char c : text) {
-    if (c == '\n')
-      lines.emplace_back();
-    else
-      lines.back() += c;
-  }
   try {
-    lister::ScanScript(lines);
+    lister::ScanScript(FuzzInputLines(data, size));
   } catch (const lister::ConversionError&) {
   }
   lister::OverviewText(text);

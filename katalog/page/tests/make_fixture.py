@@ -62,7 +62,8 @@ def MakeResources(folder):
         from derive_fonts import DeriveFonts
         from draw_goods import DrawGoods
         from draw_pictures import DrawPictures
-        fonts = DeriveFonts(folder)
+        from make_resources import ReleaseYear
+        fonts = DeriveFonts(folder, ReleaseYear())
         DrawGoods(folder)
         DrawPictures(folder, fonts["display.ttf"])
     return folder
