@@ -79,7 +79,13 @@ struct WindowTexts {
   std::vector<RichLine> militaryRequests;
   std::string story;
 
-  const std::string& Label(const std::string& name) const;
+  // The text of the label of that name; "" for a name it does not hold.
+  const std::string& Label(const std::string& name) const {
+    static const std::string kNone;
+    for (const auto& label : labels)
+      if (label.first == name) return label.second;
+    return kNone;
+  }
 };
 
 // The labels a scenario's entry holds, in this order.

@@ -47,9 +47,7 @@ def main():
     parts += [f'  {{"{name}", {{kGoods{name}, {len(data)}}}}},\n' for name, data in goods]
     parts.append("};\n")
     parts.append(f"const std::size_t kGoodsPictureCount = {len(goods)};\n\n}}  // namespace katalog\n")
-    text = "".join(parts)
-    if not out.exists() or out.read_text() != text:
-        out.write_text(text)
+    out.write_text("".join(parts))
 
 
 if __name__ == "__main__":

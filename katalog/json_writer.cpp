@@ -260,13 +260,6 @@ constexpr const char* kWindowFields[] = {
 
 }  // namespace
 
-const std::string& WindowTexts::Label(const std::string& name) const {
-  static const std::string kNone;
-  for (const auto& label : labels)
-    if (label.first == name) return label.second;
-  return kNone;
-}
-
 void AppendJsonString(std::string& out, const std::string& text) {
   out += '"';
   for (std::size_t at = 0; at < text.size();) {

@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   katalog::PugixmlTexts texts;
   if (texts.LoadBytes(std::string(reinterpret_cast<const char*>(data), size))) {
-    for (const char* id : {"OVERVIEW", "SITE_0_FULLNAME", "REQUEST_1_BODY"}) CheckJson(texts.Lookup(id));
+    for (const char* id : {"OVERVIEW", "SITE_0_FULLNAME", "REQUEST_1_BODY"})
+      CheckJson(texts.Lookup(id));
   }
   return 0;
 }
