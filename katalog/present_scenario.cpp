@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "catalogue_platform.h"
+#include "city_page.h"
 #include "embedded_resources.h"
 #include "map_picture.h"
 #include "pages.h"
@@ -28,12 +29,16 @@ std::vector<GoodsSlot> ReadGoodsSlots(const lister::RecordingView& view, const s
 }
 
 std::vector<City> ReadCities(lister::RecordingView& view, const lister::ScenarioState& state,
-                             const lister::ScenarioTexts& texts, lister::PageState& pages) {
+                             lister::PageState& pages) {
   std::vector<City> cities;
   const std::vector<std::string> names = view["CityList"].items;
   for (std::size_t i = 0; i < names.size(); ++i) {
     view.SelectListItem("CityList", static_cast<int>(i));
-    lister::RefreshCityPages(view, state, texts, pages);
+    // The city's own part of a click on it: the rest of the refresh (resources,
+    // orders and requests) shows the same for every city, and rereads the
+    // whole report each time.
+    lister::ShowCityKind(view, state, pages);
+    lister::ShowCityGoods(view, state, pages);
     cities.push_back({names[i], view.GetText("CityType"), view.GetText("TradeRouteType"),
                       view.GetText("TradeRouteStatus"), ReadGoodsSlots(view, kSlotSides[0]),
                       ReadGoodsSlots(view, kSlotSides[1])});
@@ -122,7 +127,7 @@ WindowTexts ReadWindowTexts(lister::RecordingView& view, const lister::ScenarioS
   window.invasions = ReadRichLines(view, "Invasionen");
   window.militaryRequests = ReadRichLines(view, "Anforderungen");
   ReadResourcePage(view, window);
-  window.cities = ReadCities(view, state, texts, pages);
+  window.cities = ReadCities(view, state, pages);
   window.requests = ReadRequests(view, state, texts, pages);
   return window;
 }
