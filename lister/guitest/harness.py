@@ -40,6 +40,9 @@ class Config:
         # The stand-in analyzer of the tests of the lister's bounds; the demo has none.
         standin = getattr(args, "standin", None)
         self.standin = Path(standin).resolve() if standin else None
+        # The stand-in browser of the "Katalog" button's test.
+        recorder = getattr(args, "recorder", None)
+        self.recorder = Path(recorder).resolve() if recorder else None
         self.source = Path(args.source).resolve()
         self.work = Path(args.work).resolve()
         self.artifacts = Path(args.artifacts).resolve()

@@ -11,6 +11,7 @@ CONTROLS = [
     ("SCNFilesList", (8, 89, 193, 450), None),
     ("PG1", (207, 89, 595, 450), None),
     ("OpenAbout", (8, 545, 28, 35), "?"),
+    ("Katalog", (42, 545, 90, 35), "Katalog"),
     ("Beenden", (632, 545, 170, 35), "Beenden"),
     # Ziele
     ("ScnStatusInfo", (8, 19, 175, 26), "SCNStatusInfo"),

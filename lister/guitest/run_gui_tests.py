@@ -6,11 +6,13 @@ import traceback
 
 from harness import Checks, Config, Failure
 
+import suite_katalog
 import suite_startup
 import suite_loading
 import suite_pages
 
-SUITES = {"startup": suite_startup, "loading": suite_loading, "pages": suite_pages}
+SUITES = {"startup": suite_startup, "loading": suite_loading, "pages": suite_pages,
+          "katalog": suite_katalog}
 
 
 def main():
@@ -18,6 +20,7 @@ def main():
     parser.add_argument("suite", choices=SUITES)
     for option in ("driver", "lister", "analyzer", "standin", "source", "work", "artifacts"):
         parser.add_argument(f"--{option}", required=True)
+    parser.add_argument("--recorder")
     parser.add_argument("--only", help="run only the test of this name")
     args = parser.parse_args()
     config = Config(args)

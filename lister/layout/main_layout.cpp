@@ -17,6 +17,7 @@ constexpr ControlSpec kControls[] = {
     {"SCNFilesList", nullptr, K::ListBox, {8, 89, 193, 450}, nullptr, 0},
     {"PG1", nullptr, K::PageControl, {207, 89, 595, 450}, nullptr, 0},
     {"OpenAbout", nullptr, K::Button, {8, 545, 28, 35}, "?", 0},
+    {"Katalog", nullptr, K::Button, {42, 545, 90, 35}, "Katalog", 0},
     {"Beenden", nullptr, K::Button, {632, 545, 170, 35}, "Beenden", 0},
     {"Dummy", nullptr, K::FileList, {8, 476, 161, 17}, "*.scn", kHidden},
 
@@ -145,7 +146,8 @@ constexpr TabSize kTabSizes[] = {
     {"PGHandel", 195, 30},
 };
 
-constexpr const char* kFocusOrder[] = {"Beenden", "OpenAbout", "SCNFilesList", "Dummy", "PG1"};
+constexpr const char* kFocusOrder[] = {"Beenden", "OpenAbout", "SCNFilesList",
+                                       "Dummy",   "PG1",       "Katalog"};
 
 }  // namespace
 

@@ -2,7 +2,10 @@
 # make_resources.py from Debian's font packages (lister/resources/packages.txt).
 # Sets LISTER_RESOURCES_RC (the generated .rc) and the target lister_resources.
 
-enable_language(RC)
+# Natively only the files are made, for the catalogue.
+if(WIN32)
+  enable_language(RC)
+endif()
 
 set(LISTER_RESOURCES_SOURCE_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(LISTER_RESOURCES_DIR ${CMAKE_BINARY_DIR}/lister/resources)

@@ -1,10 +1,12 @@
 #include "main_window.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "component_name.h"
 #include "error_report.h"
 #include "game_install.h"
+#include "katalog_texts.h"
 #include "label_control.h"
 #include "layout.h"
 #include "message_box.h"
@@ -13,8 +15,10 @@
 #include "scenario_loader.h"
 #include "system_error.h"
 #include "texts.h"
+#include "user_folders.h"
 #include "wide.h"
 #include "window_builder.h"
+#include "write_catalogue.h"
 
 namespace lister {
 namespace {
@@ -24,14 +28,27 @@ constexpr wchar_t kMainClass[] = L"TMain";
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
 
+// The wait cursor while the program is busy, and the one before it again after.
+class WaitCursor {
+ public:
+  WaitCursor() : previous_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
+  ~WaitCursor() { SetCursor(previous_); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  HCURSOR previous_;
+};
+
 }  // namespace
 
-const MainWindow::Command MainWindow::kCommands[5] = {
+const MainWindow::Command MainWindow::kCommands[6] = {
     {"SCNFilesList", LBN_SELCHANGE, &MainWindow::SCNFilesListClick},
     {"CityList", LBN_SELCHANGE, &MainWindow::CityListClick},
     {"REQList", LBN_SELCHANGE, &MainWindow::REQListClick},
     {"Beenden", BN_CLICKED, &MainWindow::BeendenClick},
     {"OpenAbout", BN_CLICKED, &MainWindow::OpenAboutClick},
+    {"Katalog", BN_CLICKED, &MainWindow::KatalogClick},
 };
 
 void MainWindow::RegisterWindowClass(HINSTANCE instance) {
@@ -201,6 +218,35 @@ void MainWindow::OpenAboutClick() {
   ShowWindow(aboutBox_, SW_SHOW);
   SetForegroundWindow(aboutBox_);
   UpdateWindow(aboutBox_);
+}
+
+// The catalogue is written in this process, on all processors, while the
+// window waits; nothing goes into the game's folder.
+void MainWindow::KatalogClick() {
+  katalog::CatalogueResult result;
+  {
+    WaitCursor wait;
+    katalog::CatalogueOptions options;
+    options.scenarioFolder = scenarioDir_;
+    options.outputFolder = katalog::UserCatalogueFolder();
+    options.makeTexts = [] { return std::make_unique<MsxmlScenarioTexts>(); };
+    if (options.outputFolder.empty())
+      result.error = katalog::german::kNoUserFolder;
+    else
+      result = katalog::WriteCatalogue(options);
+  }
+  if (!result.written) {
+    ShowMessageBox(nullptr, Widen(std::string(katalog::german::kButtonFailed) + " " + result.error),
+                   Widen(german::kSystemErrorTitle));
+    return;
+  }
+  const auto opened = reinterpret_cast<INT_PTR>(ShellExecuteW(
+      Handle(), L"open", Widen(result.page).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  if (opened <= 32) {
+    ShowMessageBox(nullptr,
+                   Widen(katalog::german::FillIn(katalog::german::kPageNotOpened, {result.page})),
+                   Widen(german::kSystemErrorTitle));
+  }
 }
 
 }  // namespace lister

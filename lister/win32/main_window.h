@@ -32,7 +32,7 @@ class MainWindow : public TopLevelWindow<MainWindow> {
 
  private:
   friend class TopLevelWindow<MainWindow>;
-  static const Command kCommands[5];
+  static const Command kCommands[6];
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -54,6 +54,9 @@ class MainWindow : public TopLevelWindow<MainWindow> {
   void REQListClick();
   void BeendenClick();
   void OpenAboutClick();
+  // Writes the catalogue of the scenario folder to the user's local
+  // application data and opens it in the default browser.
+  void KatalogClick();
 
   HWND aboutBox_ = nullptr;
   HWND focused_ = nullptr;

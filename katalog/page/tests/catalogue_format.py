@@ -191,8 +191,9 @@ def CheckCatalogue(catalogue):
     paths = []
     for index, scenario in enumerate(scenarios):
         where = f"scenarios[{index}]"
-        if scenario["file"] != scenario["id"] + ".scn":
-            problems.append(f"{where}: file {scenario['file']!r} is not the id and \".scn\"")
+        file = scenario["file"]
+        if file[:-4] != scenario["id"] or file[-4:].lower() != ".scn":
+            problems.append(f"{where}: file {file!r} is not the id and \".scn\" in any case")
         for key, limit in (("thumbnail", 256), ("picture", 1024)):
             picture = scenario[key]
             if picture is None:

@@ -1,0 +1,212 @@
+#include "files.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "analyze.h"
+#include "katalog_texts.h"
+
+namespace katalog {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path PathOf(const std::string& utf8) { return fs::u8path(utf8); }
+
+std::string FileName(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// 64-bit positions on both platforms.
+bool SeekTo(FILE* file, std::int64_t offset, int origin) {
+#ifdef _WIN32
+  return _fseeki64(file, offset, origin) == 0;
+#else
+  return fseeko(file, offset, origin) == 0;
+#endif
+}
+
+std::int64_t Tell(FILE* file) {
+#ifdef _WIN32
+  return _ftelli64(file);
+#else
+  return ftello(file);
+#endif
+}
+
+FILE* OpenForWriting(const std::string& path) {
+#ifdef _WIN32
+  return _wfopen(PathOf(path).c_str(), L"wb");
+#else
+  return std::fopen(path.c_str(), "wb");
+#endif
+}
+
+class StdioFileReader : public lister::FileReader {
+ public:
+  StdioFileReader(FILE* file, std::uint64_t size, std::string name)
+      : file_(file), size_(size), name_(std::move(name)) {}
+  StdioFileReader(const StdioFileReader&) = delete;
+  StdioFileReader& operator=(const StdioFileReader&) = delete;
+  ~StdioFileReader() override { std::fclose(file_); }
+
+  std::uint64_t Size() const override { return size_; }
+  bool Read(std::uint8_t* buffer, std::size_t size, std::size_t& got, std::string& error) override {
+    got = std::fread(buffer, 1, size, file_);
+    if (got < size && std::ferror(file_)) {
+      error = german::FillIn(german::kCannotRead, {name_});
+      return false;
+    }
+    return true;
+  }
+
+ private:
+  FILE* file_;
+  std::uint64_t size_;
+  std::string name_;
+};
+
+}  // namespace
+
+bool IsFile(const std::string& path) {
+  std::error_code error;
+  const fs::file_status status = fs::status(PathOf(path), error);
+  return !error && fs::exists(status) && !fs::is_directory(status);
+}
+
+bool IsDirectory(const std::string& path) {
+  std::error_code error;
+  return fs::is_directory(PathOf(path), error);
+}
+
+bool PathExists(const std::string& path) {
+  std::error_code error;
+  const fs::file_status status = fs::symlink_status(PathOf(path), error);
+  return fs::exists(status);
+}
+
+bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) {
+  entries.clear();
+  std::error_code error;
+  fs::directory_iterator it(PathOf(folder), error);
+  if (error) return false;
+  for (; it != fs::directory_iterator(); it.increment(error)) {
+    if (error) return false;
+    std::error_code kindError;
+    const bool directory = it->is_directory(kindError);
+    try {
+      entries.push_back({it->path().filename().u8string(), directory});
+    } catch (const std::exception&) {
+      // A Windows name that is no valid UTF-16 has no UTF-8 form: no file of ours.
+    }
+  }
+  return !error;
+}
+
+std::unique_ptr<lister::FileReader> OpenFileReader(const std::string& path, std::string& error) {
+  FILE* file = OpenScenarioFile(path.c_str());
+  if (file == nullptr) {
+    error = german::FillIn(german::kCannotOpen, {FileName(path)});
+    return nullptr;
+  }
+  std::int64_t size = -1;
+  if (SeekTo(file, 0, SEEK_END)) size = Tell(file);
+  if (size < 0 || !SeekTo(file, 0, SEEK_SET)) {
+    std::fclose(file);
+    error = german::FillIn(german::kCannotRead, {FileName(path)});
+    return nullptr;
+  }
+  return std::make_unique<StdioFileReader>(file, static_cast<std::uint64_t>(size), FileName(path));
+}
+
+bool ReadWholeFile(const std::string& path, std::uint64_t maxBytes, std::string& bytes,
+                   std::string& error) {
+  bytes.clear();
+  std::unique_ptr<lister::FileReader> file = OpenFileReader(path, error);
+  if (!file) return false;
+  if (file->Size() > maxBytes) {
+    error = german::FillIn(german::kFileTooLarge,
+                           {FileName(path), std::to_string(maxBytes / (1024 * 1024))});
+    return false;
+  }
+  bytes.reserve(static_cast<std::size_t>(file->Size()));
+  // The file may grow while it is read: one byte past the limit is enough to know.
+  std::uint8_t piece[65536];
+  for (;;) {
+    const std::uint64_t room = maxBytes - bytes.size();
+    const std::size_t wanted =
+        room < sizeof piece ? static_cast<std::size_t>(room) + 1 : sizeof piece;
+    std::size_t got = 0;
+    if (!file->Read(piece, wanted, got, error)) {
+      bytes.clear();
+      return false;
+    }
+    if (got == 0) return true;
+    if (bytes.size() + got > maxBytes) {
+      bytes.clear();
+      error = german::FillIn(german::kFileTooLarge,
+                             {FileName(path), std::to_string(maxBytes / (1024 * 1024))});
+      return false;
+    }
+    bytes.append(reinterpret_cast<const char*>(piece), got);
+  }
+}
+
+bool WriteWholeFile(const std::string& path, const void* bytes, std::size_t size) {
+  FILE* file = OpenForWriting(path);
+  if (file == nullptr) return false;
+  const bool written = std::fwrite(bytes, 1, size, file) == size;
+  const bool closed = std::fclose(file) == 0;
+  return written && closed;
+}
+
+bool MakeFolder(const std::string& path) {
+  std::error_code error;
+  return fs::create_directory(PathOf(path), error) && !error;
+}
+
+bool MakeFolders(const std::string& path) {
+  std::error_code error;
+  fs::create_directories(PathOf(path), error);
+  return !error && IsDirectory(path);
+}
+
+bool RenamePath(const std::string& from, const std::string& to) {
+  std::error_code error;
+  fs::rename(PathOf(from), PathOf(to), error);
+  return !error;
+}
+
+bool RemoveTree(const std::string& path) {
+  std::error_code error;
+  fs::remove_all(PathOf(path), error);
+  return !error && !PathExists(path);
+}
+
+std::uint64_t TreeSize(const std::string& path) {
+  std::uint64_t total = 0;
+  std::error_code error;
+  fs::recursive_directory_iterator it(PathOf(path), error);
+  for (; !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+    std::error_code sizeError;
+    if (it->is_regular_file(sizeError)) {
+      const std::uintmax_t size = it->file_size(sizeError);
+      if (!sizeError) total += size;
+    }
+  }
+  return total;
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+  if (folder.empty()) return name;
+  const char last = folder.back();
+  if (last == '/' || last == '\\') return folder + name;
+#ifdef _WIN32
+  return folder + "\\" + name;
+#else
+  return folder + "/" + name;
+#endif
+}
+
+}  // namespace katalog

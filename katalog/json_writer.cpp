@@ -1,0 +1,352 @@
+#include "json_writer.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+
+#include "text_lines.h"
+
+namespace katalog {
+namespace {
+
+// Writes tokens and the commas between them.
+class JsonOut {
+ public:
+  std::string& text() { return out_; }
+
+  void BeginObject() { Open('{'); }
+  void EndObject() { Close('}'); }
+  void BeginArray() { Open('['); }
+  void EndArray() { Close(']'); }
+  void Key(const char* name) {
+    Separate();
+    AppendJsonString(out_, name);
+    out_ += ':';
+    afterKey_ = true;
+  }
+  void String(const std::string& value) {
+    Separate();
+    AppendJsonString(out_, value);
+  }
+  void Int(long long value) {
+    Separate();
+    out_ += std::to_string(value);
+  }
+  void Bool(bool value) {
+    Separate();
+    out_ += value ? "true" : "false";
+  }
+  void Null() {
+    Separate();
+    out_ += "null";
+  }
+  void Raw(const std::string& json) {
+    Separate();
+    out_ += json;
+  }
+
+  template <typename T>
+  void Field(const char* name, const T& value);
+
+ private:
+  void Separate() {
+    if (afterKey_) {
+      afterKey_ = false;
+      return;
+    }
+    if (!first_.empty() && !first_.back()) out_ += ',';
+    if (!first_.empty()) first_.back() = false;
+  }
+  void Open(char bracket) {
+    Separate();
+    out_ += bracket;
+    first_.push_back(true);
+  }
+  void Close(char bracket) {
+    out_ += bracket;
+    first_.pop_back();
+  }
+
+  std::string out_;
+  std::vector<bool> first_;  // per open bracket: nothing written in it yet
+  bool afterKey_ = false;
+};
+
+void Write(JsonOut& json, const std::string& value) { json.String(value); }
+void Write(JsonOut& json, const char* value) { json.String(value); }
+void Write(JsonOut& json, int value) { json.Int(value); }
+void Write(JsonOut& json, std::size_t value) { json.Int(static_cast<long long>(value)); }
+void Write(JsonOut& json, bool value) { json.Bool(value); }
+
+void Write(JsonOut& json, const lister::Rgb& color) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", color.red, color.green, color.blue);
+  json.String(text);
+}
+
+template <typename T>
+void Write(JsonOut& json, const std::optional<T>& value) {
+  if (value)
+    Write(json, *value);
+  else
+    json.Null();
+}
+
+template <typename T>
+void Write(JsonOut& json, const std::vector<T>& values) {
+  json.BeginArray();
+  for (const T& value : values) Write(json, value);
+  json.EndArray();
+}
+
+template <typename T>
+void JsonOut::Field(const char* name, const T& value) {
+  Key(name);
+  Write(*this, value);
+}
+
+void Write(JsonOut& json, const Damage& damage) {
+  json.BeginObject();
+  json.Field("title", damage.title);
+  json.Field("text", damage.text);
+  json.EndObject();
+}
+
+void Write(JsonOut& json, const PictureFile& picture) {
+  json.BeginObject();
+  json.Field("path", picture.path);
+  json.Field("width", picture.width);
+  json.Field("height", picture.height);
+  json.EndObject();
+}
+
+void Write(JsonOut& json, const GoodsSlot& slot) {
+  json.BeginObject();
+  json.Field("name", slot.name);
+  json.Field("count", slot.count);
+  json.Field("picture", slot.picture);
+  json.EndObject();
+}
+
+void Write(JsonOut& json, const City& city) {
+  json.BeginObject();
+  json.Field("name", city.name);
+  json.Field("CityType", city.cityType);
+  json.Field("TradeRouteType", city.tradeRouteType);
+  json.Field("TradeRouteStatus", city.tradeRouteStatus);
+  json.Field("sells", city.sells);
+  json.Field("buys", city.buys);
+  json.EndObject();
+}
+
+void Write(JsonOut& json, const Request& request) {
+  json.BeginObject();
+  json.Field("entry", request.entry);
+  json.Field("REQWareCount", request.wareCount);
+  json.Field("REQWareName", request.wareName);
+  json.Field("REQWarePicture", request.warePicture);
+  json.Field("REQTime", request.time);
+  json.Field("REQComply", request.comply);
+  json.Field("REQRecurs", request.recurs);
+  json.Field("REQReward", request.reward);
+  json.Field("REQPenalty", request.penalty);
+  json.Field("REQText", request.text);
+  json.EndObject();
+}
+
+void Write(JsonOut& json, const ResourceGood& good) {
+  json.BeginObject();
+  json.Field("name", good.name);
+  json.Field("picture", good.picture);
+  json.EndObject();
+}
+
+void Write(JsonOut& json, const RichLine& line) {
+  json.BeginObject();
+  json.Field("text", line.text);
+  json.Field("heading", line.heading);
+  json.Field("color", line.color);
+  json.EndObject();
+}
+
+bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+
+// A count label of the "Ziele" page as a number: "-*-" (none) is 0.
+int CountOf(const std::string& label) {
+  std::size_t begin = 0, end = label.size();
+  while (begin < end && IsBlankOrControl(label[begin])) ++begin;
+  while (end > begin && IsBlankOrControl(label[end - 1])) --end;
+  if (begin == end) return 0;
+  long long value = 0;
+  for (std::size_t i = begin; i < end; ++i) {
+    if (label[i] < '0' || label[i] > '9') return 0;
+    value = value * 10 + (label[i] - '0');
+    if (value > INT32_MAX) return INT32_MAX;
+  }
+  return static_cast<int>(value);
+}
+
+std::optional<int> MapSizeNumber(const std::string& mapSize) {
+  const struct {
+    const char* text;
+    int size;
+  } kSizes[] = {{"kleine Karte", 128},
+                {"mittlere Karte", 256},
+                {"grosse Karte", 384},
+                {"riesige Karte", 512}};
+  for (const auto& size : kSizes)
+    if (mapSize == size.text) return size.size;
+  return std::nullopt;
+}
+
+bool IsTradeCity(const City& city) {
+  return city.cityType != "Eure Stadt" && city.cityType != "Feindliche Stadt";
+}
+
+// Each goods name of one side of every city once, in city and slot order.
+std::vector<std::string> GoodsNames(const std::vector<City>& cities, bool sold) {
+  std::vector<std::string> names;
+  for (const City& city : cities)
+    for (const GoodsSlot& slot : sold ? city.sells : city.buys)
+      if (!slot.name.empty() && std::find(names.begin(), names.end(), slot.name) == names.end())
+        names.push_back(slot.name);
+  return names;
+}
+
+void WriteWindowFields(JsonOut& json, const WindowTexts& window) {
+  std::size_t tradeCities = 0;
+  for (const City& city : window.cities) tradeCities += IsTradeCity(city) ? 1 : 0;
+  json.Field("kind", window.Label("ScnStatusInfo"));
+  json.Field("mapSize", window.Label("MapSizeInfo"));
+  json.Field("mapSizeNumber", MapSizeNumber(window.Label("MapSizeInfo")));
+  json.Field("region", window.Label("MapLocationInfo"));
+  json.Field("goals", window.Label("ZielInfo"));
+  json.Field("cityCount", window.cities.size());
+  json.Field("tradeCityCount", tradeCities);
+  json.Field("goodsSold", GoodsNames(window.cities, true));
+  json.Field("goodsBought", GoodsNames(window.cities, false));
+  json.Field("requestCount", window.requests.size());
+  json.Field("invasionCount", CountOf(window.Label("MilitaryInvasionsInfo")));
+  json.Field("militaryRequestCount", CountOf(window.Label("MilitaryRequestsInfo")));
+  json.Field("firstLine", FirstLine(window.story));
+
+  json.Key("labels");
+  json.BeginObject();
+  for (const auto& [name, text] : window.labels) json.Field(name.c_str(), text);
+  json.EndObject();
+  json.Key("labelColors");
+  json.BeginObject();
+  json.Field("ZielInfo", window.goalsColor);
+  json.EndObject();
+  json.Field("cities", window.cities);
+  json.Field("requests", window.requests);
+  json.Key("resources");
+  json.BeginObject();
+  json.Field("ResourceHeader", window.resourceHeader);
+  json.Field("goods", window.resources);
+  json.EndObject();
+  json.Field("invasions", window.invasions);
+  json.Field("militaryRequests", window.militaryRequests);
+  json.Field("story", window.story);
+}
+
+constexpr const char* kWindowFields[] = {
+    "kind",        "mapSize",      "mapSizeNumber",  "region",
+    "goals",       "cityCount",    "tradeCityCount", "goodsSold",
+    "goodsBought", "requestCount", "invasionCount",  "militaryRequestCount",
+    "firstLine",   "labels",       "labelColors",    "cities",
+    "requests",    "resources",    "invasions",      "militaryRequests",
+    "story"};
+
+}  // namespace
+
+void AppendJsonString(std::string& out, const std::string& text) {
+  out += '"';
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = ValidUtf8Length(text, at);
+    if (length == 0) {
+      out += "\xEF\xBF\xBD";  // U+FFFD
+      ++at;
+      continue;
+    }
+    if (length == 3 && text.compare(at, 2, "\xE2\x80") == 0 &&
+        (text[at + 2] == '\xA8' || text[at + 2] == '\xA9')) {
+      out += text[at + 2] == '\xA8' ? "\\u2028" : "\\u2029";
+    } else if (length > 1) {
+      out.append(text, at, length);
+    } else {
+      const char c = text[at];
+      switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        case '<': out += "\\u003c"; break;
+        case '>': out += "\\u003e"; break;
+        case '&': out += "\\u0026"; break;
+        default:
+          if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+            out += escaped;
+          } else {
+            out += c;
+          }
+      }
+    }
+    at += length;
+  }
+  out += '"';
+}
+
+std::string FirstLine(const std::string& text) {
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    std::size_t begin = start, stop = end;
+    while (begin < stop && IsBlankOrControl(text[begin])) ++begin;
+    while (stop > begin && IsBlankOrControl(text[stop - 1])) --stop;
+    if (begin < stop) return text.substr(begin, stop - begin);
+    start = end + 1;
+  }
+  return {};
+}
+
+std::string ScenarioJson(const ScenarioEntry& entry) {
+  JsonOut json;
+  json.BeginObject();
+  json.Field("id", entry.id);
+  json.Field("file", entry.file);
+  json.Field("damage", entry.damage);
+  json.Field("thumbnail", entry.thumbnail);
+  json.Field("picture", entry.picture);
+  if (entry.window) {
+    WriteWindowFields(json, *entry.window);
+  } else {
+    for (const char* name : kWindowFields) {
+      json.Key(name);
+      json.Null();
+    }
+  }
+  json.EndObject();
+  return std::move(json.text());
+}
+
+std::string CatalogueJson(const std::vector<std::string>& scenarios) {
+  JsonOut json;
+  json.BeginObject();
+  json.Field("format", "szenarienkatalog");
+  json.Field("version", kFormatVersion);
+  json.Key("scenarios");
+  json.BeginArray();
+  for (const std::string& scenario : scenarios) json.Raw(scenario);
+  json.EndArray();
+  json.EndObject();
+  return std::move(json.text());
+}
+
+}  // namespace katalog

@@ -1,0 +1,29 @@
+// The catalogue's data as JSON text (szenarien.json, version 1): no blanks
+// between tokens, members in their documented order, and strings escaped so
+// that the text can stand inside the page's script element.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "catalogue_data.h"
+
+namespace katalog {
+
+inline constexpr int kFormatVersion = 1;
+
+// The text as a JSON string, quotes included. Text that is not valid UTF-8
+// has each bad byte replaced by U+FFFD.
+void AppendJsonString(std::string& out, const std::string& text);
+
+// One scenario object, with the fields derived from the window's texts.
+std::string ScenarioJson(const ScenarioEntry& entry);
+
+// The catalogue object around scenario objects made by ScenarioJson.
+std::string CatalogueJson(const std::vector<std::string>& scenarios);
+
+// The first line of the text that holds more than blanks and control
+// characters, without them at either end; "" when there is none.
+std::string FirstLine(const std::string& text);
+
+}  // namespace katalog

@@ -1,0 +1,209 @@
+// katalog [SCENARIO_FOLDER] [-o OUT_FOLDER] [-j JOBS]: writes the catalogue of
+// every scenario of a folder. Exit status 0 when it was written (damaged
+// scenarios included), 1 when the folder cannot be read or the catalogue
+// cannot be written, 2 for arguments it does not understand.
+#ifdef _WIN32
+#include <windows.h>
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "katalog_texts.h"
+#include "write_catalogue.h"
+
+#ifdef _WIN32
+#include "game_install.h"
+#include "msxml_texts.h"
+#include "user_folders.h"
+#include "wide.h"
+#else
+#include "pugixml_texts.h"
+#endif
+
+namespace katalog {
+namespace {
+
+constexpr int kUsageStatus = 2;
+constexpr char kNativeDefaultOutput[] = "szenarienkatalog";
+
+bool ErrorIsTerminal() {
+#ifdef _WIN32
+  return _isatty(_fileno(stderr)) != 0;
+#else
+  return isatty(STDERR_FILENO) != 0;
+#endif
+}
+
+// UTF-8 text on standard error; a Windows console gets it as UTF-16, so that
+// umlauts show whatever its code page.
+void PrintError(const std::string& text) {
+#ifdef _WIN32
+  HANDLE console = GetStdHandle(STD_ERROR_HANDLE);
+  DWORD mode;
+  if (GetConsoleMode(console, &mode)) {
+    const std::wstring wide = lister::Widen(text);
+    DWORD written;
+    WriteConsoleW(console, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+    return;
+  }
+#endif
+  std::fwrite(text.data(), 1, text.size(), stderr);
+  std::fflush(stderr);
+}
+
+struct Arguments {
+  std::string folder;
+  std::string output;
+  int jobs = 0;
+};
+
+bool ParseJobs(const std::string& text, int& jobs) {
+  if (text.empty() || text.size() > 4) return false;
+  jobs = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+    jobs = jobs * 10 + (c - '0');
+  }
+  return jobs > 0;
+}
+
+// False for arguments it does not understand.
+bool ParseArguments(const std::vector<std::string>& args, Arguments& parsed) {
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "-o" || arg == "-j") {
+      if (++i == args.size()) return false;
+      if (arg == "-o") {
+        if (args[i].empty()) return false;
+        parsed.output = args[i];
+      } else if (!ParseJobs(args[i], parsed.jobs)) {
+        return false;
+      }
+    } else if (arg.empty() || arg[0] == '-' || !parsed.folder.empty()) {
+      return false;
+    } else {
+      parsed.folder = arg;
+    }
+  }
+  return true;
+}
+
+TextsFactory MakeTextsFactory() {
+#ifdef _WIN32
+  return [] { return std::make_unique<lister::MsxmlScenarioTexts>(); };
+#else
+  return [] { return std::make_unique<PugixmlTexts>(); };
+#endif
+}
+
+// The folders the command line leaves out. False with a message when there is none.
+bool ChooseFolders(Arguments& arguments, std::string& error) {
+#ifdef _WIN32
+  if (arguments.folder.empty()) {
+    const std::wstring game = lister::ReadInstallLocation();
+    if (game.empty()) {
+      error = german::kNoGameFound;
+      return false;
+    }
+    arguments.folder = lister::Narrow(game + L"\\Data\\Scenarios\\");
+    if (arguments.output.empty()) arguments.output = UserCatalogueFolder();
+  }
+#endif
+  if (arguments.folder.empty()) {
+    error = german::kUsage;
+    return false;
+  }
+  if (arguments.output.empty()) arguments.output = kNativeDefaultOutput;
+  return true;
+}
+
+// "12,3": one decimal, with the German decimal comma.
+std::string Decimal(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", value);
+  std::string result = text;
+  for (char& c : result)
+    if (c == '.') c = ',';
+  return result;
+}
+
+int Run(const std::vector<std::string>& args) {
+  Arguments arguments;
+  if (!ParseArguments(args, arguments)) {
+    PrintError(std::string(german::kUsage) + "\n");
+    return kUsageStatus;
+  }
+  std::string error;
+  if (!ChooseFolders(arguments, error)) {
+    PrintError(error + "\n");
+    return error == german::kUsage ? kUsageStatus : 1;
+  }
+
+  const auto start = std::chrono::steady_clock::now();
+  CatalogueOptions options;
+  options.scenarioFolder = arguments.folder;
+  options.outputFolder = arguments.output;
+  options.jobs = arguments.jobs;
+  options.makeTexts = MakeTextsFactory();
+  const bool terminal = ErrorIsTerminal();
+  bool progressShown = false;
+  if (terminal) {
+    options.progress = [&](int done, int total) {
+      PrintError("\r" +
+                 german::FillIn(german::kProgress, {std::to_string(done), std::to_string(total)}));
+      progressShown = true;
+    };
+  }
+  const CatalogueResult result = WriteCatalogue(options);
+  if (progressShown) PrintError("\n");
+  for (const std::string& problem : result.problems) PrintError(problem + "\n");
+  if (!result.written) {
+    PrintError(result.error + "\n");
+    return 1;
+  }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  PrintError(
+      german::FillIn(german::kSummary,
+                     {std::to_string(result.scenarios), std::to_string(result.damaged),
+                      Decimal(seconds), Decimal(result.outputBytes / 1e6), arguments.output}) +
+      "\n");
+  std::printf("%s\n", result.page.c_str());
+  return 0;
+}
+
+int RunGuarded(const std::vector<std::string>& args) {
+  try {
+    return Run(args);
+  } catch (const std::exception& error) {
+    PrintError(std::string("katalog: ") + error.what() + "\n");
+    return 1;
+  }
+}
+
+}  // namespace
+}  // namespace katalog
+
+#ifdef _WIN32
+
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> args;
+  for (int i = 0; i < argc; ++i) args.push_back(lister::Narrow(argv[i]));
+  return katalog::RunGuarded(args);
+}
+
+#else
+
+int main(int argc, char** argv) {
+  return katalog::RunGuarded(std::vector<std::string>(argv, argv + argc));
+}
+
+#endif

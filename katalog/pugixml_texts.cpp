@@ -1,0 +1,93 @@
+#include "pugixml_texts.h"
+
+#include "catalogue_platform.h"
+#include "files.h"
+#include "text_lines.h"
+#include "text_util.h"
+
+namespace katalog {
+namespace {
+
+// The encoding named by the XML declaration, in upper case; "" when none.
+std::string DeclaredEncoding(const std::string& bytes) {
+  if (bytes.compare(0, 5, "<?xml") != 0) return {};
+  const std::size_t end = bytes.find("?>");
+  const std::string declaration = bytes.substr(0, end);
+  const std::size_t name = declaration.find("encoding");
+  if (name == std::string::npos) return {};
+  const std::size_t open = declaration.find_first_of("\"'", name);
+  if (open == std::string::npos) return {};
+  const std::size_t close = declaration.find(declaration[open], open + 1);
+  if (close == std::string::npos) return {};
+  return lister::UpperAscii(declaration.substr(open + 1, close - open - 1));
+}
+
+bool HasUtf16ByteOrderMark(const std::string& bytes) {
+  return bytes.size() >= 2 &&
+         ((bytes[0] == '\xFF' && bytes[1] == '\xFE') || (bytes[0] == '\xFE' && bytes[1] == '\xFF'));
+}
+
+std::string Windows1252ToUtf8(const std::string& bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  for (char byte : bytes) AppendUtf8(Windows1252CodePoint(static_cast<std::uint8_t>(byte)), text);
+  return text;
+}
+
+// The text content of an element: all character data below it, in document order.
+void AppendText(pugi::xml_node node, std::string& text) {
+  if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) {
+    text += node.value();
+    return;
+  }
+  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling())
+    AppendText(child, text);
+}
+
+}  // namespace
+
+bool PugixmlTexts::Load(const std::string& path) {
+  std::string bytes, error;
+  if (!ReadWholeFile(path, kMaxTextFileBytes, bytes, error)) {
+    document_.reset();
+    loaded_ = false;
+    return false;
+  }
+  return LoadBytes(bytes);
+}
+
+bool PugixmlTexts::LoadBytes(const std::string& bytes) {
+  document_.reset();
+  loaded_ = false;
+  constexpr unsigned kOptions = pugi::parse_default | pugi::parse_ws_pcdata;
+  std::string text;
+  pugi::xml_encoding encoding = pugi::encoding_utf8;
+  const std::string declared = DeclaredEncoding(bytes);
+  if (HasUtf16ByteOrderMark(bytes)) {
+    text = bytes;
+    encoding = pugi::encoding_auto;
+  } else if (declared == "WINDOWS-1252" || declared == "ISO-8859-1" || declared == "LATIN1") {
+    text = Windows1252ToUtf8(bytes);
+  } else if (ValidUtf8(bytes) == bytes) {
+    text = bytes;
+  } else {
+    return false;  // not the UTF-8 it is taken for
+  }
+  loaded_ = static_cast<bool>(document_.load_buffer(text.data(), text.size(), kOptions, encoding));
+  if (!loaded_) document_.reset();
+  return loaded_;
+}
+
+std::string PugixmlTexts::Lookup(const std::string& id) const {
+  if (!loaded_) return {};
+  pugi::xpath_variable_set variables;
+  variables.set("id", id.c_str());
+  pugi::xpath_query query("//String[@id=$id]", &variables);
+  pugi::xpath_node node = document_.document_element().select_node(query);
+  if (!node) return {};
+  std::string text;
+  for (pugi::xml_node n = node.node().first_child(); n; n = n.next_sibling()) AppendText(n, text);
+  return ValidUtf8(text);
+}
+
+}  // namespace katalog

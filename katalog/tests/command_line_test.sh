@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# command_line_test.sh KATALOG SCENARIO_FOLDER WORK: the command line's exit
+# statuses, its messages and what it prints.
+set -uo pipefail
+katalog="$1" folder="$2" work="$3"
+rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
+failures=0
+expect() {  # expect STATUS TEXT_IN_STDERR -- ARGS...
+  local status="$1" text="$2"
+  shift 3
+  "$katalog" "$@" >out.txt 2>err.txt
+  local got=$?
+  if [ "$got" != "$status" ] || ! grep -qF -- "$text" err.txt; then
+    echo "FAIL: katalog $* gave $got (expected $status) and:"
+    cat err.txt
+    failures=$((failures + 1))
+  fi
+}
+
+usage="Aufruf: katalog [SZENARIENORDNER] [-o AUSGABEORDNER] [-j JOBS]"
+expect 2 "$usage" --
+expect 2 "$usage" -- "$folder" -j 0
+expect 2 "$usage" -- "$folder" -j
+expect 2 "$usage" -- "$folder" -x
+expect 2 "$usage" -- "$folder" "$folder"
+expect 1 "Der Szenarienordner fehlt kann nicht gelesen werden." -- fehlt
+mkdir Briefe && echo "Liebe Mutter" >Briefe/brief.txt
+expect 1 "Briefe ist kein Katalogordner (es fehlt szenarien.json) und wird nicht überschrieben." \
+  -- "$folder" -o Briefe
+
+# Without -o the catalogue goes to ./szenarienkatalog; damaged scenarios are
+# named on standard error and the catalogue is written all the same.
+expect 0 "Ohne Bild.scn: Dateifehler: Es konnte keine Bilddatei gefunden werden!(Ohne Bild_Color.dds)." \
+  -- "$folder" -j 2
+grep -qE "^[0-9]+ Szenarien, davon [0-9]+ beschädigt, in [0-9]+,[0-9] s; [0-9]+,[0-9] MB in szenarienkatalog$" err.txt ||
+  { echo "FAIL: no summary line"; cat err.txt; failures=$((failures + 1)); }
+[ "$(cat out.txt)" = "szenarienkatalog/index.html" ] && [ -f szenarienkatalog/szenarien.json ] ||
+  { echo "FAIL: the page's path on standard output"; cat out.txt; failures=$((failures + 1)); }
+# No progress line when standard error is no terminal.
+! grep -q "Szenarien$" <(head -n 1 err.txt | grep -v ":") ||
+  { echo "FAIL: a progress line into a file"; failures=$((failures + 1)); }
+exit $((failures > 0))

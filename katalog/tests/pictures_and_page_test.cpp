@@ -1,0 +1,133 @@
+// Map pictures made small and written as PNG, and the page's template filled.
+#define STB_IMAGE_IMPLEMENTATION
+#include <gtest/gtest.h>
+#include <stb_image.h>
+
+#include <algorithm>
+
+#include "map_picture.h"
+#include "page_writer.h"
+
+namespace katalog {
+namespace {
+
+lister::RgbPicture Picture(int width, int height, std::vector<std::uint8_t> pixels) {
+  lister::RgbPicture picture;
+  picture.width = width;
+  picture.height = height;
+  picture.pixels.assign(pixels.begin(), pixels.end());
+  return picture;
+}
+
+TEST(FitWithin, KeepsSmallPicturesAndRoundsTheOthers) {
+  EXPECT_EQ(FitWithin(256, 100, 256).width, 256);
+  const PictureSize wide = FitWithin(1000, 600, 256);
+  EXPECT_EQ(wide.width, 256);
+  EXPECT_EQ(wide.height, 154);  // 153.6 rounded
+  const PictureSize thin = FitWithin(3, 2048, 256);
+  EXPECT_EQ(thin.width, 1);  // never 0
+  EXPECT_EQ(thin.height, 256);
+  EXPECT_EQ(FitWithin(16384, 16384, 1024).width, 1024);
+}
+
+TEST(ScaleDown, AveragesTheAreaEachPixelCovers) {
+  // Three pixels to two: the middle one counts half for each.
+  const lister::RgbPicture row = Picture(3, 1, {0, 0, 0, 90, 90, 90, 200, 100, 0});
+  const lister::RgbPicture two = ScaleDown(row, {2, 1});
+  EXPECT_EQ(std::vector<std::uint8_t>(two.pixels.begin(), two.pixels.end()),
+            (std::vector<std::uint8_t>{30, 30, 30, 163, 97, 30}));
+  // Two by two to one: the rounded mean.
+  const lister::RgbPicture square = Picture(2, 2, {0, 0, 0, 1, 2, 3, 4, 5, 6, 255, 255, 255});
+  const lister::RgbPicture one = ScaleDown(square, {1, 1});
+  EXPECT_EQ(std::vector<std::uint8_t>(one.pixels.begin(), one.pixels.end()),
+            (std::vector<std::uint8_t>{65, 66, 66}));
+}
+
+// Odd sizes and large ones: every channel within one step of the exact average
+// of the area it covers, weighting the source pixels that it covers in part.
+TEST(ScaleDown, StaysWithinAStepOfTheExactAverage) {
+  const struct {
+    int width, height;
+    PictureSize size;
+  } kCases[] = {
+      {37, 23, {10, 7}}, {300, 5, {256, 4}}, {1000, 600, {256, 154}}, {5, 4099, {1, 256}}};
+  std::uint32_t seed = 1;
+  for (const auto& c : kCases) {
+    std::vector<std::uint8_t> pixels(3 * static_cast<std::size_t>(c.width) * c.height);
+    for (std::uint8_t& p : pixels)
+      p = static_cast<std::uint8_t>((seed = seed * 1103515245 + 12345) >> 24);
+    const lister::RgbPicture source = Picture(c.width, c.height, pixels);
+    const lister::RgbPicture scaled = ScaleDown(source, c.size);
+    const double fx = double(c.width) / c.size.width, fy = double(c.height) / c.size.height;
+    for (int y = 0; y < c.size.height; ++y)
+      for (int x = 0; x < c.size.width; ++x)
+        for (int channel = 0; channel < 3; ++channel) {
+          double sum = 0;
+          for (int sy = int(y * fy); sy < c.height && sy < (y + 1) * fy; ++sy)
+            for (int sx = int(x * fx); sx < c.width && sx < (x + 1) * fx; ++sx) {
+              const double across = std::min(sx + 1.0, (x + 1) * fx) - std::max(double(sx), x * fx);
+              const double down = std::min(sy + 1.0, (y + 1) * fy) - std::max(double(sy), y * fy);
+              sum += across * down * pixels[3 * (std::size_t(sy) * c.width + sx) + channel];
+            }
+          const int got = scaled.pixels[3 * (std::size_t(y) * c.size.width + x) + channel];
+          ASSERT_NEAR(got, sum / (fx * fy), 1.0)
+              << c.width << "x" << c.height << " at " << x << "," << y;
+        }
+  }
+}
+
+TEST(Divider, DividesExactlyBelowTwoToThe31) {
+  std::uint32_t seed = 7;
+  auto next = [&] { return seed = seed * 1664525 + 1013904223; };
+  for (std::uint32_t divisor : {1u, 2u, 3u, 255u, 256u, 1000u, 16384u, 4194304u, 4194303u}) {
+    const Divider divide(divisor);
+    for (int i = 0; i < 20000; ++i) {
+      std::uint32_t numerator = next() >> 1;
+      if (i % 2) numerator = numerator / divisor * divisor;  // exact multiples
+      if (i % 3 == 0 && numerator >= divisor) numerator = numerator / divisor * divisor - 1;
+      ASSERT_EQ(divide(numerator), numerator / divisor) << numerator << " / " << divisor;
+    }
+    EXPECT_EQ(divide(0x7FFFFFFFu), 0x7FFFFFFFu / divisor);
+  }
+}
+
+TEST(EncodePng, DecodesToTheSamePixels) {
+  std::vector<std::uint8_t> pixels;
+  for (int i = 0; i < 7 * 5 * 3; ++i) pixels.push_back(static_cast<std::uint8_t>(i * 37 + i / 3));
+  const lister::RgbPicture picture = Picture(7, 5, pixels);
+  const std::string png = EncodePng(picture);
+  int width = 0, height = 0, channels = 0;
+  unsigned char* decoded =
+      stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(png.data()),
+                            static_cast<int>(png.size()), &width, &height, &channels, 3);
+  ASSERT_NE(decoded, nullptr) << stbi_failure_reason();
+  EXPECT_EQ(width, 7);
+  EXPECT_EQ(height, 5);
+  EXPECT_EQ(channels, 3);
+  EXPECT_EQ(std::vector<std::uint8_t>(decoded, decoded + pixels.size()), pixels);
+  stbi_image_free(decoded);
+}
+
+TEST(Base64, StandardAlphabetWithPadding) {
+  auto encode = [](const std::string& text) {
+    return Base64(reinterpret_cast<const unsigned char*>(text.data()), text.size());
+  };
+  EXPECT_EQ(encode(""), "");
+  EXPECT_EQ(encode("f"), "Zg==");
+  EXPECT_EQ(encode("fo"), "Zm8=");
+  EXPECT_EQ(encode("foo"), "Zm9v");
+  EXPECT_EQ(encode("\xFB\xFF"), "+/8=");
+}
+
+TEST(FillTemplate, OnePassFromLeftToRight) {
+  std::string page;
+  // A value that holds a later placeholder's text stays as it is.
+  ASSERT_TRUE(FillTemplate("<{{A}}|{{B}}>", {{"{{A}}", "{{B}}"}, {"{{B}}", "b"}}, page));
+  EXPECT_EQ(page, "<{{B}}|b>");
+  EXPECT_FALSE(FillTemplate("{{B}}{{A}}", {{"{{A}}", "a"}, {"{{B}}", "b"}}, page));  // order
+  EXPECT_FALSE(FillTemplate("{{A}}{{A}}", {{"{{A}}", "a"}}, page));                  // twice
+  EXPECT_FALSE(FillTemplate("{{A}}", {{"{{A}}", "a"}, {"{{B}}", "b"}}, page));       // missing
+}
+
+}  // namespace
+}  // namespace katalog

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# same_bytes_test.sh KATALOG_EXE NATIVE_BUILD WORK: katalog.exe under Wine and
+# the Linux build's katalog write the same szenarien.json and index.html for
+# the same folder (without the names Windows does not allow), and katalog.exe
+# without arguments finds the game through the registry and writes to the
+# local application data. Exit 77 (skip) when the Linux build is not there.
+set -euo pipefail
+exe="$1" native="$2" work="$3"
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+katalog="$native/katalog/katalog"
+make_scenarios="$native/katalog/tests/make_test_scenarios"
+if [ ! -x "$katalog" ] || [ ! -x "$make_scenarios" ]; then
+  echo "no Linux build of katalog in $native"
+  exit 77
+fi
+rm -rf "$work" && mkdir -p "$work"
+scenarios="$work/Spiel/Data/Scenarios"
+/usr/bin/python3 "$root/katalog/tests/make_test_folder.py" --portable "$make_scenarios" "$scenarios"
+"$katalog" "$scenarios" -o "$work/linux" >/dev/null
+windows_work="Z:${work//\//\\}"
+"$root/scripts/wine-run" "$exe" "$windows_work\\Spiel\\Data\\Scenarios" -o "$windows_work\\windows" >/dev/null
+for file in szenarien.json index.html; do
+  cmp "$work/linux/$file" "$work/windows/$file"
+done
+
+# Without arguments: the game's folder from the registry, as the lister finds it.
+key='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\{5D0A61F3-2B7E-4B8A-9E17-3F2B6D8D4A90}'
+"$root/scripts/wine-run" reg add "$key" /v InstallLocation /t REG_SZ /d "$windows_work\\Spiel" /f /reg:32 >/dev/null 2>&1
+page="$("$root/scripts/wine-run" "$exe" 2>/dev/null | tr -d '\r')"
+"$root/scripts/wine-run" reg delete "$key" /v InstallLocation /f /reg:32 >/dev/null 2>&1
+case "$page" in
+  *'\AppData\Local\Valdorum Szenarienkatalog\index.html') ;;
+  *) echo "katalog.exe without arguments wrote to: $page"; exit 1 ;;
+esac
+cmp "$work/linux/szenarien.json" "$("$root/scripts/wine-run" winepath -u "${page%index.html}szenarien.json" 2>/dev/null)"
+echo "same bytes: $(stat -c %s "$work/linux/szenarien.json") bytes of data, $(ls "$work/linux/karten" | wc -l) map pictures"

@@ -1,0 +1,118 @@
+// Reading text files and the analyzer's output the same way on every
+// platform, and writing the catalogue's data in its exact byte form.
+#include <gtest/gtest.h>
+
+#include "json_writer.h"
+#include "text_lines.h"
+
+namespace katalog {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(DecodeTextLines, EncodingsAndLineBreaks) {
+  // No byte-order mark: Windows-1252, with its five undefined bytes as controls.
+  EXPECT_EQ(DecodeTextLines(std::string("Gr\xFC\xDF"
+                                        "e \x80\x81\x9F")),
+            (Lines{"Grüße €\xC2\x81Ÿ"}));
+  // UTF-8 with its mark; a byte that is no UTF-8 becomes U+FFFD.
+  EXPECT_EQ(DecodeTextLines(std::string("\xEF\xBB\xBFK\xC3\xB6ln \xC3(")),
+            (Lines{"Köln \xEF\xBF\xBD("}));
+  // UTF-16 both ways, a pair of surrogates, a lone one, and an odd last byte.
+  EXPECT_EQ(DecodeTextLines(std::string("\xFF\xFE"
+                                        "A\0\x3D\xD8\x00\xDE\x00\xD8"
+                                        "B\0X",
+                                        13)),
+            (Lines{"A\xF0\x9F\x98\x80\xEF\xBF\xBD"
+                   "B"}));
+  EXPECT_EQ(DecodeTextLines(std::string("\xFE\xFF\0\xE4", 4)), (Lines{"ä"}));
+  // CR LF, LF and CR each end a line; a break at the very end adds none.
+  EXPECT_EQ(DecodeTextLines(std::string("a\r\nb\nc\rd\r\r\n\ne\r\n")),
+            (Lines{"a", "b", "c", "d", "", "", "e"}));
+  EXPECT_EQ(DecodeTextLines(std::string("\xFF\xFE\r\0\n\0x\0", 8)), (Lines{"", "x"}));
+  EXPECT_EQ(DecodeTextLines(std::string()), Lines{});
+}
+
+TEST(ValidUtf8, RefusesWhatNoEncoderWrites) {
+  for (const char* bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xFF"})
+    EXPECT_EQ(ValidUtf8Length(bad, 0), 0u) << bad;
+  EXPECT_EQ(ValidUtf8("a\xC3"), "a\xEF\xBF\xBD");
+  EXPECT_EQ(ValidUtf8("\xF4\x8F\xBF\xBF"), "\xF4\x8F\xBF\xBF");  // U+10FFFF
+}
+
+std::string Json(const std::string& text) {
+  std::string out;
+  AppendJsonString(out, text);
+  return out;
+}
+
+TEST(JsonString, EscapesWhatCouldEndTheScriptOrTheString) {
+  EXPECT_EQ(Json("\"\\/\b\f\n\r\t\x01\x1f\x7f"), "\"\\\"\\\\/\\b\\f\\n\\r\\t\\u0001\\u001f\x7f\"");
+  EXPECT_EQ(Json("</script> & \xE2\x80\xA8\xE2\x80\xA9"),
+            "\"\\u003c/script\\u003e \\u0026 \\u2028\\u2029\"");
+  EXPECT_EQ(Json(std::string("ä\0€\xF0\x9F\x98\x80", 10)), "\"ä\\u0000€\xF0\x9F\x98\x80\"");
+  EXPECT_EQ(Json("\xE2\x80"), "\"\xEF\xBF\xBD\xEF\xBF\xBD\"");
+}
+
+TEST(JsonString, FirstLineSkipsBlankLines) {
+  EXPECT_EQ(FirstLine(" \t\r\n\r\n  Rom am Tiber \r\nzweite"), "Rom am Tiber");
+  EXPECT_EQ(FirstLine("\r \n\x01"), "");
+  EXPECT_EQ(FirstLine("eine\rzwei"), "eine");
+}
+
+WindowTexts Window() {
+  WindowTexts window;
+  for (const char* name : kLabelNames) window.labels.emplace_back(name, "");
+  auto set = [&](const char* name, const char* text) {
+    for (auto& label : window.labels)
+      if (label.first == name) label.second = text;
+  };
+  set("MapSizeInfo", "grosse Karte");
+  set("MilitaryInvasionsInfo", "3");
+  set("MilitaryRequestsInfo", "-*-");
+  window.goalsColor = {128, 0, 0};
+  window.cities = {
+      {"Rom", "Eure Stadt", "-*-", "-*-", {}, {}},
+      {"Ostia", "Römische Stadt", "", "", {{"Wein", "5 ", "WINE"}, {"Getreide", "8 ", {}}}, {}},
+      {"Carthago", "Feindliche Stadt", "", "", {}, {}},
+      {"Gades", "", "", "", {{"Wein", "1 ", "WINE"}}, {{"Wolle", "2 ", {}}}},
+  };
+  window.invasions = {{"", false, {}}, {"Invasion 1", true, lister::Rgb{128, 0, 0}}};
+  return window;
+}
+
+TEST(ScenarioJson, DerivedFieldsRepeatTheWindow) {
+  ScenarioEntry entry{"Rom", "Rom.scn", {}, PictureFile{"karten/0001-klein.png", 256, 128},
+                      {},    Window()};
+  const std::string json = ScenarioJson(entry);
+  EXPECT_EQ(
+      json.rfind("{\"id\":\"Rom\",\"file\":\"Rom.scn\",\"damage\":null,\"thumbnail\":{\"path\":"
+                 "\"karten/0001-klein.png\",\"width\":256,\"height\":128},\"picture\":null,",
+                 0),
+      0u)
+      << json;
+  for (const char* field :
+       {"\"mapSizeNumber\":384,", "\"cityCount\":4,\"tradeCityCount\":2,",
+        "\"goodsSold\":[\"Wein\",\"Getreide\"],\"goodsBought\":[\"Wolle\"],\"requestCount\":0,",
+        "\"invasionCount\":3,\"militaryRequestCount\":0,\"firstLine\":\"\",",
+        "\"labelColors\":{\"ZielInfo\":\"#800000\"}",
+        "{\"name\":\"Getreide\",\"count\":\"8 \",\"picture\":null}",
+        "\"invasions\":[{\"text\":\"\",\"heading\":false,\"color\":null},{\"text\":\"Invasion "
+        "1\",\"heading\":true,\"color\":\"#800000\"}]"})
+    EXPECT_NE(json.find(field), std::string::npos) << field;
+}
+
+TEST(ScenarioJson, DamagedScenarioHasNoWindowFields) {
+  ScenarioEntry entry{"X", "X.scn", Damage{"Dateifehler", "kaputt"}, {}, {}, {}};
+  const std::string json = ScenarioJson(entry);
+  EXPECT_NE(json.find("\"damage\":{\"title\":\"Dateifehler\",\"text\":\"kaputt\"},\"thumbnail\":"
+                      "null,\"picture\":null,\"kind\":null,\"mapSize\":null,"),
+            std::string::npos);
+  EXPECT_NE(json.find("\"militaryRequests\":null,\"story\":null}"), std::string::npos);
+  EXPECT_EQ(
+      CatalogueJson({json, json}),
+      "{\"format\":\"szenarienkatalog\",\"version\":1,\"scenarios\":[" + json + "," + json + "]}");
+}
+
+}  // namespace
+}  // namespace katalog

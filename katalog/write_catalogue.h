@@ -1,0 +1,48 @@
+// The catalogue of a scenario folder: every scenario presented as the
+// lister's window shows it, on several threads, and written to an output
+// folder as index.html, szenarien.json and pictures.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform.h"
+
+namespace katalog {
+
+// Makes the XML lookup of one worker thread (each thread has its own, made
+// and used on that thread).
+using TextsFactory = std::function<std::unique_ptr<lister::ScenarioTexts>()>;
+
+struct CatalogueOptions {
+  std::string scenarioFolder;  // UTF-8, like every path here
+  std::string outputFolder;
+  int jobs = 0;  // worker threads; 0 for one per processor
+  TextsFactory makeTexts;
+  // Told how many scenarios are done, from the worker threads, one call at a
+  // time; a count may be left out, never the last. May be empty.
+  std::function<void(int done, int total)> progress;
+};
+
+struct CatalogueResult {
+  bool written = false;
+  std::string error;  // why not, in German
+  int scenarios = 0;
+  int damaged = 0;
+  // "<file>: <title>: <text>" for every damaged scenario, and a line for
+  // every scenario file whose name cannot be used.
+  std::vector<std::string> problems;
+  std::uint64_t outputBytes = 0;
+  std::string page;  // the path of index.html
+};
+
+CatalogueResult WriteCatalogue(const CatalogueOptions& options);
+
+// The output folder's files.
+inline constexpr char kPageFile[] = "index.html";
+inline constexpr char kDataFile[] = "szenarien.json";
+
+}  // namespace katalog
