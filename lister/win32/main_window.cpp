@@ -131,7 +131,8 @@ void MainWindow::PrepareScenarioFolder() {
   // The hidden file list Dummy stands for the working directory: the analyzer
   // and the text files are opened by bare name relative to it.
   if (!SetCurrentDirectoryW(folder.c_str())) {
-    throw SystemFailure(folder + L" kann nicht geöffnet werden", GetLastError());
+    const DWORD code = GetLastError();
+    throw SystemFailure(german::FillIn(german::kCannotOpen, {scenarioDir_}), code);
   }
   for (const std::wstring& name : ListScenarioFiles(folder)) {
     view_->AddListItem("SCNFilesList", Narrow(name));
