@@ -9,7 +9,7 @@ namespace {
 using K = ControlKind;
 
 // clang-format off
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {"CreditLabel", nullptr, K::Label, {111, 8, 150, 41}, "Die Kartenleser", kCentred},
     {"AnalyzerLabel", nullptr, K::Label, {8, 55, 97, 41}, "analyzer.exe", kCentred},
     {"AuthorLabel", nullptr, K::Label, {111, 55, 150, 41}, "Kartenwerkstatt Z7", kCentred},

@@ -35,7 +35,7 @@ enum LayoutFlag : unsigned {
   kVerticalScrollBar = 1u << 8,
 };
 
-struct ControlSpec {
+struct ControlRow {
   const char* name;
   const char* parent;  // nullptr: the window itself
   ControlKind kind;
@@ -56,7 +56,7 @@ struct FontSize {
 
 struct WindowLayout {
   int clientWidth, clientHeight;
-  const ControlSpec* controls;
+  const ControlRow* controls;
   std::size_t controlCount;
   const TabSize* tabSizes;
   std::size_t tabSizeCount;

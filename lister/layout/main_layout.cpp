@@ -10,7 +10,7 @@ namespace {
 using K = ControlKind;
 
 // clang-format off
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     // The window itself.
     {"Image1", nullptr, K::Picture, {8, 8, 278, 75}, "BANNER", 0},
     {"SCNName", nullptr, K::Label, {292, 28, 510, 33}, "SCNName", kCentred},

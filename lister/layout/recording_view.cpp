@@ -9,12 +9,12 @@ namespace {
 using K = ControlKind;
 
 // What a control shows before any filler writes it, as the window builds it.
-RecordedControl DesignState(const ControlSpec& spec) {
+RecordedControl DesignState(const ControlRow& row) {
   RecordedControl control;
-  control.kind = spec.kind;
-  control.visible = (spec.flags & kHidden) == 0;
-  const std::string text = spec.text != nullptr ? spec.text : "";
-  switch (spec.kind) {
+  control.kind = row.kind;
+  control.visible = (row.flags & kHidden) == 0;
+  const std::string text = row.text != nullptr ? row.text : "";
+  switch (row.kind) {
     case K::ListBox:
       if (!text.empty()) control.items.push_back(text);
       break;

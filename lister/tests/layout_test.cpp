@@ -16,7 +16,7 @@ void ExpectConsistent(const char* windowName, const WindowLayout& layout) {
   SCOPED_TRACE(windowName);
   std::map<std::string, ControlKind> kinds;
   for (std::size_t i = 0; i < layout.controlCount; ++i) {
-    const ControlSpec& control = layout.controls[i];
+    const ControlRow& control = layout.controls[i];
     const std::string name = control.name;
     EXPECT_EQ(kinds.count(name), 0u) << name << " is named twice";
     if (control.parent != nullptr) {
@@ -52,7 +52,7 @@ void ExpectConsistent(const char* windowName, const WindowLayout& layout) {
 std::vector<std::string> TabCaptions(const WindowLayout& layout, const char* pageControl) {
   std::vector<std::string> captions;
   for (std::size_t i = 0; i < layout.controlCount; ++i) {
-    const ControlSpec& control = layout.controls[i];
+    const ControlRow& control = layout.controls[i];
     if (control.parent != nullptr && control.parent == std::string(pageControl))
       captions.push_back(control.text);
   }

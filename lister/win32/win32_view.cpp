@@ -164,13 +164,13 @@ void Win32View::CreateLabel(const std::string& page, const std::string& name,
   unsigned flags = 0;
   if (!style.centreVertically) flags |= kTopAligned;
   if (style.wrapWords) flags |= kWrapWords;
-  ControlSpec row{name.c_str(), page.c_str(), ControlKind::Label, rect, text.c_str(), flags};
+  ControlRow row{name.c_str(), page.c_str(), ControlKind::Label, rect, text.c_str(), flags};
   Adopt(CreateLayoutControl(Find(page), row, nextRunTimeId_++), name);
 }
 
 void Win32View::CreateImage(const std::string& page, const std::string& name,
                             const std::string& resourceName, Rect rect) {
-  ControlSpec row{name.c_str(), page.c_str(), ControlKind::Picture, rect, resourceName.c_str(), 0};
+  ControlRow row{name.c_str(), page.c_str(), ControlKind::Picture, rect, resourceName.c_str(), 0};
   Adopt(CreateLayoutControl(Find(page), row, nextRunTimeId_++), name);
 }
 

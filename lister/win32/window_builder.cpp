@@ -43,7 +43,7 @@ HWND CreateChild(HWND parent, const wchar_t* windowClass, const wchar_t* text, D
 }
 
 // A new tab of the page control, whose sheet fills the tabs' display area.
-HWND CreateSheet(HWND pageControl, const ControlSpec& row) {
+HWND CreateSheet(HWND pageControl, const ControlRow& row) {
   int index = TabCtrl_GetItemCount(pageControl);
   std::wstring caption = Widen(row.text);
   TCITEMW item{};
@@ -58,7 +58,7 @@ HWND CreateSheet(HWND pageControl, const ControlSpec& row) {
                      area, kSheetIdBase + index);
 }
 
-HWND CreateRichText(HWND parent, const ControlSpec& row, const RECT& box, int id) {
+HWND CreateRichText(HWND parent, const ControlRow& row, const RECT& box, int id) {
   DWORD style = WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL;
   if (row.flags & kVerticalScrollBar) style |= WS_VSCROLL;
   if (row.flags & kReadOnly) style |= ES_READONLY;
@@ -72,7 +72,7 @@ HWND CreateRichText(HWND parent, const ControlSpec& row, const RECT& box, int id
   return pane;
 }
 
-HWND CreateListBox(HWND parent, const ControlSpec& row, const RECT& box, int id) {
+HWND CreateListBox(HWND parent, const ControlRow& row, const RECT& box, int id) {
   DWORD style = WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
   if (!(row.flags & kHidden)) style |= WS_VISIBLE;
   HWND list = CreateChild(parent, L"LISTBOX", L"", style, WS_EX_CLIENTEDGE, box, id);
@@ -125,7 +125,7 @@ void RegisterControlClasses(HINSTANCE instance) {
   RegisterSheetClass(instance);
 }
 
-HWND CreateLayoutControl(HWND parent, const ControlSpec& row, int id) {
+HWND CreateLayoutControl(HWND parent, const ControlRow& row, int id) {
   RECT box = ScaleRect(row.rect);
   const std::wstring wideText = row.text != nullptr ? Widen(row.text) : std::wstring();
   const wchar_t* text = wideText.c_str();
@@ -163,7 +163,7 @@ HWND CreateLayoutControl(HWND parent, const ControlSpec& row, int id) {
 
 void BuildWindowLayout(HWND window, const WindowLayout& layout, ControlRegistry& controls) {
   for (size_t i = 0; i < layout.controlCount; ++i) {
-    const ControlSpec& row = layout.controls[i];
+    const ControlRow& row = layout.controls[i];
     HWND parent = row.parent != nullptr ? controls.Find(row.parent) : window;
     HWND control = CreateLayoutControl(parent, row, kFirstControlId + static_cast<int>(i));
     if (row.kind == ControlKind::PageControl) {

@@ -25,6 +25,6 @@ void ShowSelectedSheet(HWND pageControl);
 
 // Creates one control, as the layout would, in a parent found by the caller;
 // used for the controls that the program makes at run time.
-HWND CreateLayoutControl(HWND parent, const ControlSpec& row, int id);
+HWND CreateLayoutControl(HWND parent, const ControlRow& row, int id);
 
 }  // namespace lister

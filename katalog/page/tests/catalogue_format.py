@@ -21,12 +21,12 @@ PICTURE_PATH = re.compile(r"[A-Za-z0-9_-][A-Za-z0-9_.-]*(/[A-Za-z0-9_-][A-Za-z0-
 BLANKS_AND_CONTROLS = "".join(map(chr, range(0x21)))
 
 
-def Nullable(spec):
-    return ("nullable", spec)
+def Nullable(shape):
+    return ("nullable", shape)
 
 
-def ListOf(spec):
-    return ("list", spec)
+def ListOf(shape):
+    return ("list", shape)
 
 
 def Object(*fields):
@@ -70,7 +70,7 @@ SCENARIO = Object(
     ("id", "str"), ("file", "str"),
     ("damage", Nullable(Object(("title", "str"), ("text", "str")))),
     ("thumbnail", Nullable(PICTURE)), ("picture", Nullable(PICTURE)),
-    *((name, Nullable(spec)) for name, spec in WINDOW_FIELDS))
+    *((name, Nullable(shape)) for name, shape in WINDOW_FIELDS))
 CATALOGUE = Object(("format", "str"), ("version", "int"), ("scenarios", ListOf(SCENARIO)))
 
 
@@ -82,28 +82,28 @@ def Serialize(catalogue):
     return text
 
 
-def _CheckValue(value, spec, where, problems):
-    if isinstance(spec, tuple) and spec[0] == "nullable":
+def _CheckValue(value, shape, where, problems):
+    if isinstance(shape, tuple) and shape[0] == "nullable":
         if value is not None:
-            _CheckValue(value, spec[1], where, problems)
+            _CheckValue(value, shape[1], where, problems)
         return
-    if isinstance(spec, tuple) and spec[0] == "list":
+    if isinstance(shape, tuple) and shape[0] == "list":
         if not isinstance(value, list):
             problems.append(f"{where}: not a list")
             return
         for index, item in enumerate(value):
-            _CheckValue(item, spec[1], f"{where}[{index}]", problems)
+            _CheckValue(item, shape[1], f"{where}[{index}]", problems)
         return
-    if isinstance(spec, tuple) and spec[0] == "object":
+    if isinstance(shape, tuple) and shape[0] == "object":
         if not isinstance(value, dict):
             problems.append(f"{where}: not an object")
             return
-        names = [name for name, _ in spec[1]]
+        names = [name for name, _ in shape[1]]
         if list(value) != names:
             problems.append(f"{where}: fields {list(value)}, expected {names}")
             return
-        for name, field_spec in spec[1]:
-            _CheckValue(value[name], field_spec, f"{where}.{name}", problems)
+        for name, field_shape in shape[1]:
+            _CheckValue(value[name], field_shape, f"{where}.{name}", problems)
         return
     checks = {
         "str": lambda v: isinstance(v, str),
@@ -113,8 +113,8 @@ def _CheckValue(value, spec, where, problems):
         "goods_picture": lambda v: isinstance(v, str) and GOODS_PICTURE.match(v),
         "picture_path": lambda v: isinstance(v, str) and PICTURE_PATH.match(v),
     }
-    if not checks[spec](value):
-        problems.append(f"{where}: {value!r} is not a {spec}")
+    if not checks[shape](value):
+        problems.append(f"{where}: {value!r} is not a {shape}")
 
 
 def FirstLine(story):
