@@ -50,7 +50,7 @@ lister::AnalyzerRun CataloguePlatform::RunAnalyzer(const std::string&,
                                                    const std::string& scenarioFile) {
   lister::AnalyzerRun run;
   run.started = true;
-  FILE* file = OpenScenarioFile((scenarioDir_ + scenarioFile).c_str());
+  FILE* file = OpenRegularFile(scenarioDir_ + scenarioFile);
   if (file == nullptr) {
     run.errors.push_back("Cannot open " + scenarioFile);
     return run;

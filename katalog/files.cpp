@@ -1,5 +1,11 @@
 #include "files.h"
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include <filesystem>
 #include <system_error>
 
@@ -35,14 +41,6 @@ std::int64_t Tell(FILE* file) {
 #endif
 }
 
-FILE* OpenForWriting(const std::string& path) {
-#ifdef _WIN32
-  return _wfopen(PathOf(path).c_str(), L"wb");
-#else
-  return std::fopen(path.c_str(), "wb");
-#endif
-}
-
 class StdioFileReader : public lister::FileReader {
  public:
   StdioFileReader(FILE* file, std::uint64_t size, std::string name)
@@ -71,8 +69,24 @@ class StdioFileReader : public lister::FileReader {
 
 bool IsFile(const std::string& path) {
   std::error_code error;
-  const fs::file_status status = fs::status(PathOf(path), error);
-  return !error && fs::exists(status) && !fs::is_directory(status);
+  return fs::is_regular_file(PathOf(path), error);
+}
+
+FILE* OpenRegularFile(const std::string& path) {
+#ifdef _WIN32
+  if (!IsFile(path)) return nullptr;
+  return OpenScenarioFile(path.c_str());
+#else
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  struct stat status;
+  FILE* file = nullptr;
+  if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+      fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0)
+    file = fdopen(fd, "rb");
+  if (file == nullptr) close(fd);
+  return file;
+#endif
 }
 
 bool IsDirectory(const std::string& path) {
@@ -105,7 +119,7 @@ bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) {
 }
 
 std::unique_ptr<lister::FileReader> OpenFileReader(const std::string& path, std::string& error) {
-  FILE* file = OpenScenarioFile(path.c_str());
+  FILE* file = OpenRegularFile(path);
   if (file == nullptr) {
     error = german::FillIn(german::kCannotOpen, {FileName(path)});
     return nullptr;
@@ -153,14 +167,6 @@ bool ReadWholeFile(const std::string& path, std::uint64_t maxBytes, std::string&
   }
 }
 
-bool WriteWholeFile(const std::string& path, const void* bytes, std::size_t size) {
-  FILE* file = OpenForWriting(path);
-  if (file == nullptr) return false;
-  const bool written = std::fwrite(bytes, 1, size, file) == size;
-  const bool closed = std::fclose(file) == 0;
-  return written && closed;
-}
-
 bool MakeFolder(const std::string& path) {
   std::error_code error;
   return fs::create_directory(PathOf(path), error) && !error;
@@ -170,32 +176,6 @@ bool MakeFolders(const std::string& path) {
   std::error_code error;
   fs::create_directories(PathOf(path), error);
   return !error && IsDirectory(path);
-}
-
-bool RenamePath(const std::string& from, const std::string& to) {
-  std::error_code error;
-  fs::rename(PathOf(from), PathOf(to), error);
-  return !error;
-}
-
-bool RemoveTree(const std::string& path) {
-  std::error_code error;
-  fs::remove_all(PathOf(path), error);
-  return !error && !PathExists(path);
-}
-
-std::uint64_t TreeSize(const std::string& path) {
-  std::uint64_t total = 0;
-  std::error_code error;
-  fs::recursive_directory_iterator it(PathOf(path), error);
-  for (; !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-    std::error_code sizeError;
-    if (it->is_regular_file(sizeError)) {
-      const std::uintmax_t size = it->file_size(sizeError);
-      if (!sizeError) total += size;
-    }
-  }
-  return total;
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {

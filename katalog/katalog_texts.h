@@ -21,8 +21,26 @@ inline constexpr char kNoGameFound[] =
     "Das Spiel wurde nicht gefunden (kein Registryeintrag \"InstallLocation\"); bitte den "
     "Szenarienordner angeben.";
 inline constexpr char kOutputNotACatalogue[] =
-    "{} ist kein Katalogordner (es fehlt szenarien.json) und wird nicht überschrieben.";
+    "{} ist kein Katalogordner (es fehlt katalog-inhalt.json) und wird nicht verändert.";
+inline constexpr char kRecordDamaged[] =
+    "{} ist kein Katalogordner, den dieses Programm kennt (katalog-inhalt.json ist beschädigt), "
+    "und wird nicht verändert.";
 inline constexpr char kOutputNotAFolder[] = "{} ist kein Ordner und wird nicht überschrieben.";
+inline constexpr char kOutputIsLink[] =
+    "{} ist eine Verknüpfung oder kein gewöhnlicher Ordner und wird nicht verändert.";
+inline constexpr char kOutputBusy[] =
+    "Der Katalog {} wird gerade von einem anderen Lauf geschrieben.";
+inline constexpr char kNotOurs[] =
+    "{} ist nicht vom Katalog geschrieben und wird nicht überschrieben; der Katalog bleibt, wie er "
+    "war.";
+inline constexpr char kForeignKept[] = "Nicht vom Katalog geschrieben, bleibt unberührt: {}";
+inline constexpr char kAndMore[] = " und {} weitere";
+inline constexpr char kLeftoverKept[] =
+    "Der Arbeitsordner {} eines Laufs kann nicht ganz entfernt werden; er bleibt.";
+inline constexpr char kObsoleteKept[] =
+    "Die alte Datei {} des Katalogs kann nicht entfernt werden; ein späterer Lauf versucht es "
+    "wieder.";
+inline constexpr char kStopped[] = "Abgebrochen; der Katalog {} bleibt, wie er war.";
 inline constexpr char kOutputUnwritable[] = "Der Katalog kann nicht nach {} geschrieben werden.";
 inline constexpr char kOutputNotReplaced[] =
     "Der alte Katalog {} kann nicht ersetzt werden; er bleibt, wie er war.";

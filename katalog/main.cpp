@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "katalog_texts.h"
+#include "stop_request.h"
+#include "text_lines.h"
 #include "write_catalogue.h"
 
 #ifdef _WIN32
@@ -43,7 +45,8 @@ bool ErrorIsTerminal() {
 }
 
 // UTF-8 text on standard error; a Windows console gets it as UTF-16, so that
-// umlauts show whatever its code page.
+// umlauts show whatever its code page. Control characters that a file name
+// brings are shown as \xNN, so that none reaches the terminal.
 void PrintError(const std::string& text) {
 #ifdef _WIN32
   HANDLE console = GetStdHandle(STD_ERROR_HANDLE);
@@ -59,6 +62,8 @@ void PrintError(const std::string& text) {
   std::fflush(stderr);
 }
 
+void PrintLine(const std::string& text) { PrintError(EscapeControls(text) + "\n"); }
+
 struct Arguments {
   std::string folder;
   std::string output;
@@ -72,7 +77,7 @@ bool ParseJobs(const std::string& text, int& jobs) {
     if (c < '0' || c > '9') return false;
     jobs = jobs * 10 + (c - '0');
   }
-  return jobs > 0;
+  return jobs > 0 && jobs <= kMaxJobs;
 }
 
 // False for arguments it does not understand.
@@ -138,12 +143,12 @@ std::string Decimal(double value) {
 int Run(const std::vector<std::string>& args) {
   Arguments arguments;
   if (!ParseArguments(args, arguments)) {
-    PrintError(std::string(german::kUsage) + "\n");
+    PrintLine(german::kUsage);
     return kUsageStatus;
   }
   std::string error;
   if (!ChooseFolders(arguments, error)) {
-    PrintError(error + "\n");
+    PrintLine(error);
     return error == german::kUsage ? kUsageStatus : 1;
   }
 
@@ -162,29 +167,33 @@ int Run(const std::vector<std::string>& args) {
       progressShown = true;
     };
   }
+  options.stop = &gStopRequested;
   const CatalogueResult result = WriteCatalogue(options);
   if (progressShown) PrintError("\n");
-  for (const std::string& problem : result.problems) PrintError(problem + "\n");
+  for (const std::string& problem : result.problems) PrintLine(problem);
+  for (const std::string& note : result.notes) PrintLine(note);
   if (!result.written) {
-    PrintError(result.error + "\n");
+    PrintLine(result.error);
+    if (result.stopped) FinishStop();
     return 1;
   }
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  PrintError(
-      german::FillIn(german::kSummary,
-                     {std::to_string(result.scenarios), std::to_string(result.damaged),
-                      Decimal(seconds), Decimal(result.outputBytes / 1e6), arguments.output}) +
-      "\n");
+  PrintLine(german::FillIn(
+      german::kSummary, {std::to_string(result.scenarios), std::to_string(result.damaged),
+                         Decimal(seconds), Decimal(result.outputBytes / 1e6), arguments.output}));
   std::printf("%s\n", result.page.c_str());
+  std::fflush(stdout);
+  FinishStop();
   return 0;
 }
 
 int RunGuarded(const std::vector<std::string>& args) {
+  InstallStopHandlers();
   try {
     return Run(args);
   } catch (const std::exception& error) {
-    PrintError(std::string("katalog: ") + error.what() + "\n");
+    PrintLine(std::string("katalog: ") + error.what());
     return 1;
   }
 }

@@ -34,14 +34,22 @@ std::string Windows1252ToUtf8(const std::string& bytes) {
   return text;
 }
 
-// The text content of an element: all character data below it, in document order.
-void AppendText(pugi::xml_node node, std::string& text) {
-  if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) {
-    text += node.value();
-    return;
+// The text content of an element: all character data below it, in document
+// order. Walked without recursion: a file decides how deep elements nest.
+std::string TextContent(pugi::xml_node element) {
+  std::string text;
+  pugi::xml_node node = element.first_child();
+  while (node) {
+    if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) text += node.value();
+    if (node.first_child()) {
+      node = node.first_child();
+      continue;
+    }
+    while (node && node != element && !node.next_sibling()) node = node.parent();
+    if (!node || node == element) break;
+    node = node.next_sibling();
   }
-  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling())
-    AppendText(child, text);
+  return text;
 }
 
 }  // namespace
@@ -85,9 +93,7 @@ std::string PugixmlTexts::Lookup(const std::string& id) const {
   pugi::xpath_query query("//String[@id=$id]", &variables);
   pugi::xpath_node node = document_.document_element().select_node(query);
   if (!node) return {};
-  std::string text;
-  for (pugi::xml_node n = node.node().first_child(); n; n = n.next_sibling()) AppendText(n, text);
-  return ValidUtf8(text);
+  return ValidUtf8(TextContent(node.node()));
 }
 
 }  // namespace katalog

@@ -1,5 +1,7 @@
 #include "text_lines.h"
 
+#include <cstdio>
+
 namespace katalog {
 namespace {
 
@@ -161,6 +163,28 @@ std::vector<std::string> DecodeTextLines(const std::uint8_t* data, std::size_t s
   else
     DecodeWindows1252(data, size, lines);
   return lines.Finish();
+}
+
+std::string EscapeControls(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const unsigned char c = static_cast<unsigned char>(text[at]);
+    char escaped[8];
+    if (c < 0x20 || c == 0x7F) {
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+      out += escaped;
+    } else if (c == 0xC2 && at + 1 < text.size() &&
+               static_cast<unsigned char>(text[at + 1]) >= 0x80 &&
+               static_cast<unsigned char>(text[at + 1]) <= 0x9F) {
+      std::snprintf(escaped, sizeof escaped, "\\u%04X",
+                    static_cast<unsigned>(static_cast<unsigned char>(text[++at])));
+      out += escaped;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
 }
 
 }  // namespace katalog

@@ -32,4 +32,8 @@ std::size_t ValidUtf8Length(const std::string& text, std::size_t at);
 // The text with every byte that is not part of valid UTF-8 replaced by U+FFFD.
 std::string ValidUtf8(const std::string& text);
 
+// The text with every control character (C0, DEL and C1) written as \xNN or
+// \u00NN, so that a file name cannot move a terminal's cursor or ring its bell.
+std::string EscapeControls(const std::string& text);
+
 }  // namespace katalog

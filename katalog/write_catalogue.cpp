@@ -5,51 +5,57 @@
 #include <cstdio>
 #include <exception>
 
+#include "build_id.h"
+#include "catalogue_folder.h"
 #include "embedded_resources.h"
 #include "files.h"
 #include "json_writer.h"
 #include "katalog_texts.h"
 #include "map_picture.h"
-#include "output_folder.h"
 #include "page_writer.h"
+#include "picture_budget.h"
 #include "present_scenario.h"
+#include "scenario_key.h"
 #include "scenario_list.h"
 #include "worker_threads.h"
 
 namespace katalog {
 namespace {
 
+constexpr std::size_t kForeignNamesShown = 5;
+
 std::string WithSeparator(const std::string& folder) {
   if (!folder.empty() && (folder.back() == '/' || folder.back() == '\\')) return folder;
   return folder + "/";
 }
 
-// "karten/0001-klein.png": numbers keep the paths plain ASCII and distinct
-// on file systems that ignore letter case.
-std::string MapPath(std::size_t number, const char* suffix) {
-  char digits[24];
-  std::snprintf(digits, sizeof digits, "%04zu", number);
-  return std::string("karten/") + digits + suffix + ".png";
+// "karten/<key>-klein.png": the key keeps the paths plain ASCII, distinct
+// on file systems that ignore letter case, and the same for the same scenario.
+std::string MapPath(const std::string& key, const char* suffix) {
+  return "karten/" + key + suffix + ".png";
 }
 
-bool WriteEmbedded(const std::string& path, const EmbeddedFile& file) {
-  return WriteWholeFile(path, file.bytes, file.size);
-}
-
-bool WriteListerPictures(const std::string& folder) {
-  if (!WriteEmbedded(JoinPath(folder, "bilder/banner.png"), kBannerPng)) return false;
-  for (std::size_t i = 0; i < kGoodsPictureCount; ++i) {
-    const std::string name = std::string("bilder/waren/") + kGoodsPictures[i].name + ".png";
-    if (!WriteEmbedded(JoinPath(folder, name), kGoodsPictures[i].png)) return false;
-  }
+// The lister's banner and goods pictures, unless the old catalogue's are the
+// same program's.
+bool StageListerPictures(CatalogueFolder& output, bool sameProgram) {
+  auto stage = [&](const std::string& path, const EmbeddedFile& file) {
+    if (sameProgram && output.HasPart(path)) return true;
+    return output.Stage(path, std::string(reinterpret_cast<const char*>(file.bytes), file.size));
+  };
+  if (!stage("bilder/banner.png", kBannerPng)) return false;
+  for (std::size_t i = 0; i < kGoodsPictureCount; ++i)
+    if (!stage(std::string("bilder/waren/") + kGoodsPictures[i].name + ".png",
+               kGoodsPictures[i].png))
+      return false;
   return true;
 }
 
-// Writes the picture when there is one, and names it in the entry.
-bool WriteMap(const std::string& folder, const std::string& path,
+// Stages the picture when there is one and the old catalogue lacks it, and
+// names it in the entry.
+bool StageMap(CatalogueFolder& output, const std::string& path,
               const std::optional<lister::RgbPicture>& picture, std::optional<PictureFile>& named) {
   if (!picture) return true;
-  if (!WriteWholeFile(JoinPath(folder, path), EncodePng(*picture))) return false;
+  if (!output.HasPart(path) && !output.Stage(path, EncodePng(*picture))) return false;
   named = PictureFile{path, picture->width, picture->height};
   return true;
 }
@@ -58,11 +64,15 @@ bool WriteMap(const std::string& folder, const std::string& path,
 // scenario that only the worker which took it writes.
 struct Work {
   const std::string& scenarioDir;
-  const std::string& folder;
+  CatalogueFolder& output;
   const std::vector<std::string>& files;
   const CatalogueOptions& options;
+  const std::atomic<bool>& stop;
+  PictureBudget& budget;
   std::vector<std::string> json;
   std::vector<std::optional<Damage>> damage;
+  std::vector<ScenarioSource> sources;
+  std::vector<std::vector<std::string>> parts;  // the files each scenario has in the catalogue
   std::atomic<std::size_t> next{0};
   std::atomic<int> done{0};
   std::atomic<bool> failed{false};
@@ -84,21 +94,45 @@ void ReportProgress(Work& work) {
   work.reporting.clear(std::memory_order_release);
 }
 
-void PresentAndWrite(Work& work, lister::ScenarioTexts& texts, std::size_t i) {
+// The scenario's key: the old record's when the files' stamps are the ones
+// it was made from, by the same program; else their digest.
+ScenarioSource SourceOf(const Work& work, const std::string& file) {
+  const std::array<std::string, 4> inputs = ScenarioInputs(work.scenarioDir, file);
+  ScenarioSource source{file, "", InputStamps(inputs)};
+  const CatalogueRecord& old = work.output.OldRecord();
+  if (old.program == kBuildId) {
+    for (const ScenarioSource& known : old.scenarios)
+      if (known.file == file && known.stamps == source.stamps) source.key = known.key;
+  }
+  if (source.key.empty()) source.key = ScenarioKey(kBuildId, file, inputs);
+  return source;
+}
+
+// False when the run is stopped while the scenario waits for memory.
+bool PresentAndStage(Work& work, lister::ScenarioTexts& texts, std::size_t i) {
+  ScenarioSource source = SourceOf(work, work.files[i]);
+  const std::uint64_t memory = PictureMemory(ScenarioInputs(work.scenarioDir, work.files[i])[1]);
+  if (!work.budget.Take(memory, work.stop)) return false;
   PresentedScenario presented = PresentScenario(work.scenarioDir, work.files[i], texts);
+  work.budget.Give(memory);
   ScenarioEntry& entry = presented.entry;
-  if (!WriteMap(work.folder, MapPath(i + 1, "-klein"), presented.thumbnail, entry.thumbnail) ||
-      !WriteMap(work.folder, MapPath(i + 1, ""), presented.detail, entry.picture))
+  if (!StageMap(work.output, MapPath(source.key, "-klein"), presented.thumbnail, entry.thumbnail) ||
+      !StageMap(work.output, MapPath(source.key, ""), presented.detail, entry.picture))
     work.failed = true;
+  for (const std::optional<PictureFile>* picture : {&entry.thumbnail, &entry.picture})
+    if (*picture) work.parts[i].push_back((*picture)->path);
   work.damage[i] = entry.damage;
   work.json[i] = ScenarioJson(entry);
+  work.sources[i] = std::move(source);
+  return true;
 }
 
 void RunWorker(Work& work) {
   try {
     std::unique_ptr<lister::ScenarioTexts> texts = work.options.makeTexts();
-    for (std::size_t i = work.next++; i < work.files.size() && !work.failed; i = work.next++) {
-      PresentAndWrite(work, *texts, i);
+    for (std::size_t i = work.next++; i < work.files.size() && !work.failed && !work.stop;
+         i = work.next++) {
+      if (!PresentAndStage(work, *texts, i)) return;
       ReportProgress(work);
     }
   } catch (const std::exception&) {
@@ -106,7 +140,23 @@ void RunWorker(Work& work) {
   }
 }
 
+// One line for what the catalogue's folder holds that it did not write.
+std::string ForeignLine(const std::vector<std::string>& foreign) {
+  std::string names;
+  for (std::size_t i = 0; i < foreign.size() && i < kForeignNamesShown; ++i)
+    names += (i > 0 ? ", " : "") + foreign[i];
+  if (foreign.size() > kForeignNamesShown)
+    names +=
+        german::FillIn(german::kAndMore, {std::to_string(foreign.size() - kForeignNamesShown)});
+  return german::FillIn(german::kForeignKept, {names});
+}
+
 }  // namespace
+
+int JobsFor(int requested, std::size_t scenarios) {
+  const int jobs = requested > 0 ? requested : std::min(ProcessorCount(), kMaxJobs);
+  return std::max(1, std::min<int>(jobs, static_cast<int>(scenarios)));
+}
 
 CatalogueResult WriteCatalogue(const CatalogueOptions& options) {
   CatalogueResult result;
@@ -117,27 +167,43 @@ CatalogueResult WriteCatalogue(const CatalogueOptions& options) {
   }
   result.problems = listing.skipped;
 
-  OutputFolder output;
-  if (!output.Begin(options.outputFolder, {"karten", "bilder/waren"}, result.error)) return result;
+  static const std::atomic<bool> kNeverStop{false};
+  const std::atomic<bool>& stop = options.stop != nullptr ? *options.stop : kNeverStop;
+  CatalogueFolder output;
+  if (!output.Begin(options.outputFolder, result.error)) return result;
   const std::string unwritable = german::FillIn(german::kOutputUnwritable, {options.outputFolder});
-  if (!WriteListerPictures(output.Staging())) {
+  if (!StageListerPictures(output, output.OldRecord().program == kBuildId)) {
     result.error = unwritable;
     return result;
   }
 
   const std::string scenarioDir = WithSeparator(options.scenarioFolder);
-  Work work{scenarioDir, output.Staging(), listing.files, options, {}, {}};
+  PictureBudget budget(kPictureBudgetBytes);
+  Work work{scenarioDir, output, listing.files, options, stop, budget, {}, {}, {}, {}};
   work.json.resize(listing.files.size());
   work.damage.resize(listing.files.size());
-  const int jobs = options.jobs > 0 ? options.jobs : ProcessorCount();
-  RunOnThreads(std::max(1, std::min<int>(jobs, static_cast<int>(listing.files.size()))),
-               [&] { RunWorker(work); });
+  work.sources.resize(listing.files.size());
+  work.parts.resize(listing.files.size());
+  RunOnThreads(JobsFor(options.jobs, listing.files.size()), [&] { RunWorker(work); });
+  if (stop) {
+    result.stopped = true;
+    result.error = german::FillIn(german::kStopped, {options.outputFolder});
+    return result;
+  }
   if (work.failed) {
     result.error = unwritable;
     return result;
   }
 
+  CatalogueRecord record;
+  record.program = kBuildId;
+  for (const char* folder : kCatalogueFolders) record.folders.insert(folder);
+  record.files = {kPageFile, kDataFile, "bilder/banner.png"};
+  for (std::size_t i = 0; i < kGoodsPictureCount; ++i)
+    record.files.insert(std::string("bilder/waren/") + kGoodsPictures[i].name + ".png");
   for (std::size_t i = 0; i < listing.files.size(); ++i) {
+    record.scenarios.push_back(work.sources[i]);
+    record.files.insert(work.parts[i].begin(), work.parts[i].end());
     if (!work.damage[i]) continue;
     ++result.damaged;
     result.problems.push_back(listing.files[i] + ": " + work.damage[i]->title + ": " +
@@ -147,14 +213,16 @@ CatalogueResult WriteCatalogue(const CatalogueOptions& options) {
 
   const std::string json = CatalogueJson(work.json);
   work.json.clear();
-  if (!WriteWholeFile(JoinPath(output.Staging(), kDataFile), json + "\n") ||
-      !WriteWholeFile(JoinPath(output.Staging(), kPageFile), MakePage(json))) {
+  if (!output.Stage(kDataFile, json + "\n") || !output.Stage(kPageFile, MakePage(json))) {
     result.error = unwritable;
     return result;
   }
-  if (!output.Commit(result.error)) return result;
+  if (!output.Commit(std::move(record), result.error)) return result;
   result.written = true;
-  result.outputBytes = TreeSize(options.outputFolder);
+  result.notes = output.Notes();
+  const std::vector<std::string> foreign = output.Foreign();
+  if (!foreign.empty()) result.notes.push_back(ForeignLine(foreign));
+  result.outputBytes = output.Bytes();
   result.page = JoinPath(options.outputFolder, kPageFile);
   return result;
 }
