@@ -103,7 +103,7 @@ bool RemoveWorkFolder(const Folder& parent, const std::string& name) {
 // regular files become its record; nothing of it is kept for reuse.
 bool RecordOfFirstFormat(const Folder& out, CatalogueRecord& record) {
   std::string bytes;
-  if (!out.ReadFile(kDataFile, kMaxOldDataBytes, bytes)) return false;
+  if (!out.ReadWholeFile(kDataFile, kMaxOldDataBytes, bytes)) return false;
   const std::optional<JsonValue> data = ReadJson(bytes);
   if (!data || (*data)["format"].text != "szenarienkatalog" || (*data)["version"].number != 1 ||
       (*data)["scenarios"].kind != JsonValue::Kind::Array)
@@ -154,7 +154,8 @@ bool CatalogueFolder::Begin(const std::string& target, std::string& error) {
   EntryKind found;
   if (!Folder::Open(target_, out_, found) && found == EntryKind::Missing) {
     const std::string parent = ParentOf(target_);
-    if ((!parent.empty() && !MakeFolders(parent)) || (!MakeFolder(target_) && !IsDirectory(target_))) {
+    if ((!parent.empty() && !MakeFolders(parent)) ||
+        (!MakeFolder(target_) && !IsDirectory(target_))) {
       error = unwritable;
       return false;
     }
@@ -208,7 +209,7 @@ bool CatalogueFolder::ReadOldRecord(std::string& error) {
     return false;
   }
   std::string bytes;
-  if (kind != EntryKind::File || !out_.ReadFile(kRecordFile, kMaxRecordBytes, bytes) ||
+  if (kind != EntryKind::File || !out_.ReadWholeFile(kRecordFile, kMaxRecordBytes, bytes) ||
       !ParseRecord(bytes, old_)) {
     error = german::FillIn(german::kRecordDamaged, {target_});
     return false;
@@ -252,7 +253,7 @@ bool CatalogueFolder::HasPart(const std::string& path) const {
 bool CatalogueFolder::Stage(const std::string& path, const std::string& bytes) {
   const auto [folder, name] = SplitCataloguePath(path);
   const Folder* holder = WorkFolder(folder);
-  if (holder == nullptr || !holder->CreateFile(name, bytes)) return false;
+  if (holder == nullptr || !holder->WriteNewFile(name, bytes)) return false;
   std::lock_guard<Mutex> lock(stagedLock_);
   staged_.insert(path);
   return true;
@@ -260,7 +261,7 @@ bool CatalogueFolder::Stage(const std::string& path, const std::string& bytes) {
 
 bool CatalogueFolder::WriteRecord(const CatalogueRecord& record) {
   const bool replace = out_.KindOf(kRecordFile) != EntryKind::Missing;
-  return work_.CreateFile(kRecordFile, RecordJson(record)) &&
+  return work_.WriteNewFile(kRecordFile, RecordJson(record)) &&
          work_.Move(kRecordFile, out_, kRecordFile, replace);
 }
 

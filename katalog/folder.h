@@ -50,14 +50,14 @@ class Folder {
   // The size of a regular file; 0 for anything else.
   std::uint64_t FileSize(const std::string& name) const;
   // The whole regular file when it holds at most maxBytes.
-  bool ReadFile(const std::string& name, std::uint64_t maxBytes, std::string& bytes) const;
+  bool ReadWholeFile(const std::string& name, std::uint64_t maxBytes, std::string& bytes) const;
 
   // A new file with exactly these bytes; false when the name exists already
   // (as anything, a dangling link too) or the bytes cannot all be written, in
   // which case nothing of it is left.
-  bool CreateFile(const std::string& name, const void* bytes, std::size_t size) const;
-  bool CreateFile(const std::string& name, const std::string& bytes) const {
-    return CreateFile(name, bytes.data(), bytes.size());
+  bool WriteNewFile(const std::string& name, const void* bytes, std::size_t size) const;
+  bool WriteNewFile(const std::string& name, const std::string& bytes) const {
+    return WriteNewFile(name, bytes.data(), bytes.size());
   }
   // Removes a regular file, or a link itself; never a folder, never what a
   // link points to. True when the name is gone.

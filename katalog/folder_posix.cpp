@@ -26,7 +26,7 @@ EntryKind KindOfMode(mode_t mode) {
 EntryKind KindAt(int fd, const char* name) {
   struct stat status;
   if (fstatat(fd, name, &status, AT_SYMLINK_NOFOLLOW) != 0)
-    return errno == ENOENT ? EntryKind::Missing : EntryKind::Other;
+    return errno == ENOENT || errno == ENOTDIR ? EntryKind::Missing : EntryKind::Other;
   return KindOfMode(status.st_mode);
 }
 
@@ -131,7 +131,8 @@ std::uint64_t Folder::FileSize(const std::string& name) const {
   return static_cast<std::uint64_t>(status.st_size);
 }
 
-bool Folder::ReadFile(const std::string& name, std::uint64_t maxBytes, std::string& bytes) const {
+bool Folder::ReadWholeFile(const std::string& name, std::uint64_t maxBytes,
+                           std::string& bytes) const {
   bytes.clear();
   // Non-blocking, so that a pipe put in the file's place cannot hold the run.
   const int fd = openat(fd_, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
@@ -147,15 +148,17 @@ bool Folder::ReadFile(const std::string& name, std::uint64_t maxBytes, std::stri
       ok = got == 0;
       break;
     }
-    if (bytes.size() + static_cast<std::size_t>(got) > maxBytes) ok = false;
-    else bytes.append(piece, static_cast<std::size_t>(got));
+    if (bytes.size() + static_cast<std::size_t>(got) > maxBytes)
+      ok = false;
+    else
+      bytes.append(piece, static_cast<std::size_t>(got));
   }
   close(fd);
   if (!ok) bytes.clear();
   return ok;
 }
 
-bool Folder::CreateFile(const std::string& name, const void* bytes, std::size_t size) const {
+bool Folder::WriteNewFile(const std::string& name, const void* bytes, std::size_t size) const {
   const int fd =
       openat(fd_, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
   if (fd < 0) return false;

@@ -151,10 +151,14 @@ class Reader {
     for (int i = 0; i < 4; ++i) {
       const char c = text_[at_++];
       value <<= 4;
-      if (c >= '0' && c <= '9') value |= static_cast<unsigned>(c - '0');
-      else if (c >= 'a' && c <= 'f') value |= static_cast<unsigned>(c - 'a' + 10);
-      else if (c >= 'A' && c <= 'F') value |= static_cast<unsigned>(c - 'A' + 10);
-      else return false;
+      if (c >= '0' && c <= '9')
+        value |= static_cast<unsigned>(c - '0');
+      else if (c >= 'a' && c <= 'f')
+        value |= static_cast<unsigned>(c - 'a' + 10);
+      else if (c >= 'A' && c <= 'F')
+        value |= static_cast<unsigned>(c - 'A' + 10);
+      else
+        return false;
     }
     return true;
   }
@@ -189,8 +193,9 @@ class Reader {
           if (code >= 0xD800 && code <= 0xDBFF && Word("\\u")) {
             unsigned low;
             if (!Hex4(low)) return false;
-            code = low >= 0xDC00 && low <= 0xDFFF ? 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00)
-                                                  : 0xFFFD;
+            code = low >= 0xDC00 && low <= 0xDFFF
+                       ? 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00)
+                       : 0xFFFD;
           } else if (code >= 0xD800 && code <= 0xDFFF) {
             code = 0xFFFD;
           }

@@ -1,8 +1,8 @@
 #include "picture_budget.h"
 
-#include <mutex>
 #include <cstdio>
 #include <memory>
+#include <mutex>
 
 #include "dxt1.h"
 #include "files.h"
@@ -38,8 +38,8 @@ std::uint64_t PictureMemory(const std::string& picturePath) {
   const std::size_t got = std::fread(header, 1, sizeof header, file.get());
   const lister::PictureResult result = lister::ReadDdsHeader(header, got);
   if (!result.Ok()) return 0;
-  constexpr std::uint64_t kSmallCopies =
-      3 * (std::uint64_t{kDetailLimit} * kDetailLimit + std::uint64_t{kThumbnailLimit} * kThumbnailLimit);
+  constexpr std::uint64_t kSmallCopies = 3 * (std::uint64_t{kDetailLimit} * kDetailLimit +
+                                              std::uint64_t{kThumbnailLimit} * kThumbnailLimit);
   return 3 * std::uint64_t{result.width} * result.height + 2 * kSmallCopies;
 }
 

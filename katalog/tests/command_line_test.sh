@@ -25,7 +25,7 @@ expect 2 "$usage" -- "$folder" -x
 expect 2 "$usage" -- "$folder" "$folder"
 expect 1 "Der Szenarienordner fehlt kann nicht gelesen werden." -- fehlt
 mkdir Briefe && echo "Liebe Mutter" >Briefe/brief.txt
-expect 1 "Briefe ist kein Katalogordner (es fehlt szenarien.json) und wird nicht überschrieben." \
+expect 1 "Briefe ist kein Katalogordner (es fehlt katalog-inhalt.json) und wird nicht verändert." \
   -- "$folder" -o Briefe
 
 # Without -o the catalogue goes to ./szenarienkatalog; damaged scenarios are

@@ -4,7 +4,8 @@
 Writes the scenario folder that the catalogue's tests read: the sample scenarios, the damaged
 files of the analyzer's tests and generated scenarios (from MAKE_TEST_SCENARIOS, with pictures
 from tools/dds_writer.py), and the cases a player's folder can hold: names with blanks and
-umlauts, missing or wrong companion files, texts in other encodings, a script without a number
+umlauts, names that differ only in their Unicode form, a scenario without a base name, missing
+or wrong companion files, texts in other encodings, a script without a number
 where one belongs, a name the scenario list leaves out, a folder named like a scenario, and a
 scenario named with markup whose texts hold markup. --portable leaves out the names that
 Windows does not allow, so that both builds can read the same folder."""
@@ -14,6 +15,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import unicodedata
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 SAMPLES = ROOT / "samples" / "Data" / "Scenarios"
@@ -93,6 +95,11 @@ def main():
                            ("Nova Roma", "Region Nord"), ("Tiberis", "Großes Ende")):
         CopySet(SAMPLES, base, out, new_base)
     (out / "Großes Ende.scn").rename(out / "Großes Ende.SCN")
+    # Names that differ only in their Unicode form, and a scenario without a base name: each
+    # has its own address in the page.
+    CopySet(SAMPLES, "Tiberis", out, unicodedata.normalize("NFC", "Olivenöl"))
+    CopySet(SAMPLES, "Legatus", out, unicodedata.normalize("NFD", "Olivenöl"))
+    CopySet(SAMPLES, "Nova Roma", out, "")
     # Missing and wrong companion files.
     CopySet(SAMPLES, "Nova Roma", out, "Ohne Bild", leave_out=("_Color.dds",))
     CopySet(SAMPLES, "Nova Roma", out, "Ohne Text", leave_out=(".xml",))

@@ -32,7 +32,7 @@ EntryKind KindOfPath(const std::wstring& path) {
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD error = GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? EntryKind::Missing
-                                                                            : EntryKind::Other;
+                                                                          : EntryKind::Other;
   }
   return KindOfAttributes(attributes);
 }
@@ -161,7 +161,8 @@ std::uint64_t Folder::FileSize(const std::string& name) const {
   return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
 }
 
-bool Folder::ReadFile(const std::string& name, std::uint64_t maxBytes, std::string& bytes) const {
+bool Folder::ReadWholeFile(const std::string& name, std::uint64_t maxBytes,
+                           std::string& bytes) const {
   bytes.clear();
   const std::wstring path = Join(path_, name);
   HANDLE file = OpenNoFollow(path, GENERIC_READ, kShareButDelete);
@@ -174,15 +175,17 @@ bool Folder::ReadFile(const std::string& name, std::uint64_t maxBytes, std::stri
     DWORD got = 0;
     if (!::ReadFile(file, piece, sizeof piece, &got, nullptr)) ok = false;
     if (!ok || got == 0) break;
-    if (bytes.size() + got > maxBytes) ok = false;
-    else bytes.append(piece, got);
+    if (bytes.size() + got > maxBytes)
+      ok = false;
+    else
+      bytes.append(piece, got);
   }
   CloseHandle(file);
   if (!ok) bytes.clear();
   return ok;
 }
 
-bool Folder::CreateFile(const std::string& name, const void* bytes, std::size_t size) const {
+bool Folder::WriteNewFile(const std::string& name, const void* bytes, std::size_t size) const {
   HANDLE file = CreateFileW(Join(path_, name).c_str(), GENERIC_WRITE | DELETE, 0, nullptr,
                             CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
@@ -235,7 +238,8 @@ bool Folder::StillHolds(const std::string& name, const Folder& sub) const {
   const std::wstring path = Join(path_, name);
   HANDLE entry = OpenNoFollow(path, FILE_READ_ATTRIBUTES, kShareAll);
   if (entry == INVALID_HANDLE_VALUE) return false;
-  const bool same = KindOfHandle(entry, path) == EntryKind::Folder && SameObject(entry, sub.handle_);
+  const bool same =
+      KindOfHandle(entry, path) == EntryKind::Folder && SameObject(entry, sub.handle_);
   CloseHandle(entry);
   return same;
 }
