@@ -5,7 +5,6 @@
 
 #include "json_reader.h"
 #include "json_writer.h"
-#include "write_catalogue.h"
 
 namespace katalog {
 namespace {

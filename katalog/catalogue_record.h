@@ -11,6 +11,9 @@
 
 namespace katalog {
 
+// The catalogue's fixed files: the page, its data, and the record.
+inline constexpr char kPageFile[] = "index.html";
+inline constexpr char kDataFile[] = "szenarien.json";
 inline constexpr char kRecordFile[] = "katalog-inhalt.json";
 inline constexpr char kRecordFormat[] = "szenarienkatalog-inhalt";
 inline constexpr int kRecordVersion = 1;

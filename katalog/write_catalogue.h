@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue_record.h"
 #include "platform.h"
 
 namespace katalog {
@@ -50,9 +51,5 @@ CatalogueResult WriteCatalogue(const CatalogueOptions& options);
 // The most worker threads a run starts: more gain nothing on any machine a
 // player has, and each holds a scenario's texts and pictures.
 inline constexpr int kMaxJobs = 32;
-
-// The output folder's files.
-inline constexpr char kPageFile[] = "index.html";
-inline constexpr char kDataFile[] = "szenarien.json";
 
 }  // namespace katalog

@@ -16,7 +16,7 @@
 
 #include "catalogue_data.h"
 #include "embedded_resources.h"
-#include "json_value.h"
+#include "json_reader.h"
 #include "map_picture.h"
 #include "pages.h"
 #include "posix_file_reader.h"
@@ -31,8 +31,6 @@ extern char** environ;
 
 namespace katalog {
 namespace {
-
-using test::JsonValue;
 
 const std::string kFolder = KATALOG_TEST_FOLDER;
 const std::string kInjection = "<img src=x onerror=alert(1)>";
@@ -243,7 +241,7 @@ class TestFolderCatalogue : public ::testing::Test {
     options.makeTexts = [] { return std::make_unique<PugixmlTexts>(); };
     result_ = WriteCatalogue(options);
     json_ = ReadBytes(out_ + "/szenarien.json");
-    data_ = test::ParseJson(json_.substr(0, json_.size() - 1));
+    data_ = ReadJson(json_).value_or(JsonValue());
   }
 
   const JsonValue& Scenario(const std::string& file) {

@@ -23,6 +23,37 @@ for file in szenarien.json index.html; do
   cmp "$work/linux/$file" "$work/windows/$file"
 done
 
+# A rebuild under Windows: the player's file and links in the catalogue (Unix links stand in
+# for junctions) stay as they are, nothing the links point to is touched, and the rest is
+# what the Linux build writes.
+mkdir -p "$work/Briefe" && echo "Liebe Mutter" >"$work/Briefe/an Mutter.txt"
+echo "Tiberis, Legatus" >"$work/windows/gespielt.txt"
+ln -s "$work/Briefe" "$work/windows/Verweis"
+ln -s "$work/Briefe" "$work/windows/karten/Verweis"
+"$root/scripts/wine-run" "$exe" "$windows_work\\Spiel\\Data\\Scenarios" -o "$windows_work\\windows" \
+  >/dev/null 2>"$work/rebuild.err"
+grep -qF "Nicht vom Katalog geschrieben, bleibt unberührt: Verweis, gespielt.txt, karten/Verweis" \
+  "$work/rebuild.err" || { cat "$work/rebuild.err"; exit 1; }
+[ "$(ls "$work/Briefe")" = "an Mutter.txt" ] && [ -L "$work/windows/karten/Verweis" ] &&
+  [ "$(cat "$work/windows/gespielt.txt")" = "Tiberis, Legatus" ] ||
+  { echo "the rebuild touched what it did not write"; exit 1; }
+for file in szenarien.json index.html; do
+  cmp "$work/linux/$file" "$work/windows/$file"
+done
+# A picture of the catalogue replaced by a link to a file, then no longer needed: the link
+# goes, the file it points to stays (Wine, asked to remove the link, removes its file).
+echo "Liebe Mutter" >"$work/Brief.txt"
+picture="$(grep -o '"file":"Tiberis.scn","damage":null,"thumbnail":{"path":"karten/[0-9a-f]*-klein\.png' \
+  "$work/windows/szenarien.json" | grep -o 'karten/.*')"
+rm "$work/windows/$picture" && ln -s "$work/Brief.txt" "$work/windows/$picture"
+cp "$scenarios/Tiberis.cs" "$work/Tiberis.cs"
+echo "// geändert" >>"$scenarios/Tiberis.cs"
+"$root/scripts/wine-run" "$exe" "$windows_work\\Spiel\\Data\\Scenarios" -o "$windows_work\\windows" \
+  >/dev/null 2>&1
+mv "$work/Tiberis.cs" "$scenarios/Tiberis.cs"
+[ "$(cat "$work/Brief.txt")" = "Liebe Mutter" ] && [ ! -e "$work/windows/$picture" ] &&
+  [ ! -L "$work/windows/$picture" ] || { echo "the link's file was touched or the link stays"; exit 1; }
+
 # Without arguments: the game's folder from the registry, as the lister finds it.
 key='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\{5D0A61F3-2B7E-4B8A-9E17-3F2B6D8D4A90}'
 "$root/scripts/wine-run" reg add "$key" /v InstallLocation /t REG_SZ /d "$windows_work\\Spiel" /f /reg:32 >/dev/null 2>&1

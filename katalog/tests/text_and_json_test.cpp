@@ -2,6 +2,7 @@
 // platform, and writing the catalogue's data in its exact byte form.
 #include <gtest/gtest.h>
 
+#include "catalogue_record.h"
 #include "json_writer.h"
 #include "text_lines.h"
 
@@ -112,6 +113,32 @@ TEST(ScenarioJson, DamagedScenarioHasNoWindowFields) {
   EXPECT_EQ(
       CatalogueJson({json, json}),
       "{\"format\":\"szenarienkatalog\",\"version\":1,\"scenarios\":[" + json + "," + json + "]}");
+}
+
+// The record reads back what it wrote, and refuses any path a catalogue does
+// not write, so that a changed record cannot make a run remove other files.
+TEST(CatalogueRecord, ReadsWhatItWroteAndNoPathOutside) {
+  CatalogueRecord record;
+  record.program = "p";
+  record.folders = {"karten", "bilder", "bilder/waren"};
+  record.files = {"index.html", "karten/0123-klein.png", "bilder/waren/GRAIN.png"};
+  record.scenarios = {{"Rom.scn", std::string(32, 'a'), {"-", "?", "p1:2"}}};
+  const std::string text = RecordJson(record);
+  CatalogueRecord read;
+  ASSERT_TRUE(ParseRecord(text, read));
+  EXPECT_EQ(RecordJson(read), text);
+  for (const char* path : {"../x", "karten/../../x", "/etc/passwd", "karten/.versteckt", "Briefe/a",
+                           "karten/a/b", "karten\\..\\x", "katalog-inhalt.json", "karten/"}) {
+    std::string changed = text;
+    changed.replace(changed.find("index.html"), 10, path);
+    EXPECT_FALSE(ParseRecord(changed, read)) << path;
+  }
+  std::string folder = text;
+  folder.replace(folder.find("\"karten\""), 8, "\"..\"");
+  EXPECT_FALSE(ParseRecord(folder, read));
+  for (const char* broken :
+       {"", "{}", "[", "{\"format\":\"szenarienkatalog-inhalt\",\"version\":2}"})
+    EXPECT_FALSE(ParseRecord(broken, read)) << broken;
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
+#include <string>
 
 #include "folder.h"
 #include "wide.h"
@@ -202,18 +204,40 @@ bool Folder::WriteNewFile(const std::string& name, const void* bytes, std::size_
   return CloseHandle(file) && written;
 }
 
+// A name that is no folder is first replaced, by a rename, with an empty
+// file of the run's own, which then goes: a rename replaces a link itself,
+// while Wine, asked to remove a name that is a Unix link to a file, removes
+// the file it points to. A name that is a folder is removed only when its
+// handle shows a reparse point: a junction or folder link, itself.
 bool Folder::RemoveEntry(const std::string& name) const {
   const std::wstring path = Join(path_, name);
-  if (KindOfPath(path) == EntryKind::Missing) return true;
-  HANDLE entry = OpenNoFollow(path, DELETE | FILE_READ_ATTRIBUTES, kShareAll);
-  if (entry == INVALID_HANDLE_VALUE) return false;
-  BY_HANDLE_FILE_INFORMATION info;
-  // A real folder, or what Wine shows of a link to one through its handle.
-  const bool folder = !GetFileInformationByHandle(entry, &info) ||
-                      ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-                       !(info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT));
-  const bool removed = !folder && DeleteThroughHandle(entry);
-  CloseHandle(entry);
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return KindOfPath(path) == EntryKind::Missing;
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+    HANDLE link = OpenNoFollow(path, DELETE | FILE_READ_ATTRIBUTES, kShareAll);
+    if (link == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool removed = GetFileInformationByHandle(link, &info) &&
+                         (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
+                         DeleteThroughHandle(link);
+    CloseHandle(link);
+    return removed;
+  }
+  static std::atomic<unsigned> counter{0};
+  const std::wstring stand = Join(path_, ".entfernen-" + std::to_string(GetCurrentProcessId()) +
+                                             "-" + std::to_string(counter++));
+  HANDLE made = CreateFileW(stand.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (made == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(made);
+  if (!MoveFileExW(stand.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    DeleteFileW(stand.c_str());
+    return false;
+  }
+  HANDLE own = OpenNoFollow(path, DELETE | FILE_READ_ATTRIBUTES, kShareAll);
+  if (own == INVALID_HANDLE_VALUE) return false;
+  const bool removed = KindOfHandle(own, path) == EntryKind::File && DeleteThroughHandle(own);
+  CloseHandle(own);
   return removed;
 }
 
