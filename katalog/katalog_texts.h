@@ -16,6 +16,12 @@ inline constexpr char kFileTooLarge[] = "Die Datei {} ist größer als {} MB und
 
 // The run.
 inline constexpr char kUsage[] = "Aufruf: katalog [SZENARIENORDNER] [-o AUSGABEORDNER] [-j JOBS]";
+inline constexpr char kMissingValue[] = "Der Option {} fehlt ihr Wert.";
+inline constexpr char kOptionTwice[] = "Die Option {} ist mehr als einmal angegeben.";
+inline constexpr char kJobsRange[] = "-j erwartet eine Zahl von 1 bis {}, nicht \"{}\".";
+inline constexpr char kUnknownOption[] = "Unbekannte Option: {}";
+inline constexpr char kSecondFolder[] =
+    "Es ist nur ein Szenarienordner anzugeben; \"{}\" ist einer zu viel.";
 inline constexpr char kFolderUnreadable[] = "Der Szenarienordner {} kann nicht gelesen werden.";
 inline constexpr char kNoGameFound[] =
     "Das Spiel wurde nicht gefunden (kein Registryeintrag \"InstallLocation\"); bitte den "

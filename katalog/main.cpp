@@ -80,25 +80,28 @@ bool ParseJobs(const std::string& text, int& jobs) {
   return jobs > 0 && jobs <= kMaxJobs;
 }
 
-// False for arguments it does not understand.
-bool ParseArguments(const std::vector<std::string>& args, Arguments& parsed) {
+// What is wrong with the arguments, in German; "" when nothing is.
+std::string ParseArguments(const std::vector<std::string>& args, Arguments& parsed) {
+  using german::FillIn;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "-o" || arg == "-j") {
-      if (++i == args.size()) return false;
+      if (++i == args.size() || args[i].empty()) return FillIn(german::kMissingValue, {arg});
       if (arg == "-o") {
-        if (args[i].empty()) return false;
+        if (!parsed.output.empty()) return FillIn(german::kOptionTwice, {arg});
         parsed.output = args[i];
       } else if (!ParseJobs(args[i], parsed.jobs)) {
-        return false;
+        return FillIn(german::kJobsRange, {std::to_string(kMaxJobs), args[i]});
       }
-    } else if (arg.empty() || arg[0] == '-' || !parsed.folder.empty()) {
-      return false;
+    } else if (!arg.empty() && arg[0] == '-') {
+      return FillIn(german::kUnknownOption, {arg});
+    } else if (!parsed.folder.empty() || arg.empty()) {
+      return FillIn(german::kSecondFolder, {arg});
     } else {
       parsed.folder = arg;
     }
   }
-  return true;
+  return {};
 }
 
 TextsFactory MakeTextsFactory() {
@@ -142,7 +145,9 @@ std::string Decimal(double value) {
 
 int Run(const std::vector<std::string>& args) {
   Arguments arguments;
-  if (!ParseArguments(args, arguments)) {
+  const std::string wrong = ParseArguments(args, arguments);
+  if (!wrong.empty()) {
+    PrintLine(wrong);
     PrintLine(german::kUsage);
     return kUsageStatus;
   }

@@ -19,10 +19,12 @@ expect() {  # expect STATUS TEXT_IN_STDERR -- ARGS...
 
 usage="Aufruf: katalog [SZENARIENORDNER] [-o AUSGABEORDNER] [-j JOBS]"
 expect 2 "$usage" --
-expect 2 "$usage" -- "$folder" -j 0
-expect 2 "$usage" -- "$folder" -j
-expect 2 "$usage" -- "$folder" -x
-expect 2 "$usage" -- "$folder" "$folder"
+expect 2 '-j erwartet eine Zahl von 1 bis 32, nicht "0".' -- "$folder" -j 0
+expect 2 '-j erwartet eine Zahl von 1 bis 32, nicht "999".' -- "$folder" -j 999
+expect 2 "Der Option -j fehlt ihr Wert." -- "$folder" -j
+expect 2 "Unbekannte Option: -x" -- "$folder" -x
+expect 2 "Die Option -o ist mehr als einmal angegeben." -- "$folder" -o a -o b
+expect 2 "ist einer zu viel." -- "$folder" "$folder"
 expect 1 "Der Szenarienordner fehlt kann nicht gelesen werden." -- fehlt
 mkdir Briefe && echo "Liebe Mutter" >Briefe/brief.txt
 expect 1 "Briefe ist kein Katalogordner (es fehlt katalog-inhalt.json) und wird nicht verändert." \
@@ -36,6 +38,11 @@ grep -qE "^[0-9]+ Szenarien, davon [0-9]+ beschädigt, in [0-9]+,[0-9] s; [0-9]+
   { echo "FAIL: no summary line"; cat err.txt; failures=$((failures + 1)); }
 [ "$(cat out.txt)" = "szenarienkatalog/index.html" ] && [ -f szenarienkatalog/szenarien.json ] ||
   { echo "FAIL: the page's path on standard output"; cat out.txt; failures=$((failures + 1)); }
+# Control characters of a file name never reach the terminal.
+mkdir Glocke && cp "$folder/Tiberis.xml" "$(printf 'Glocke/Kling\a\033[31m.scn')"
+"$katalog" Glocke -o Glockenkatalog >/dev/null 2>err.txt
+grep -qF 'Kling\x07\x1B[31m.scn' err.txt && ! grep -q "$(printf '[\a\033]')" err.txt ||
+  { echo "FAIL: a control character reached standard error"; cat -v err.txt; failures=$((failures + 1)); }
 # No progress line when standard error is no terminal.
 ! grep -q "Szenarien$" <(head -n 1 err.txt | grep -v ":") ||
   { echo "FAIL: a progress line into a file"; failures=$((failures + 1)); }
