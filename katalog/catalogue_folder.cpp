@@ -123,7 +123,7 @@ bool RecordOfFirstFormat(const Folder& out, CatalogueRecord& record) {
                        : OpenPath(out, folder, holder) && holder.KindOf(name) == EntryKind::File)
       record.files.insert(path);
   }
-  for (const char* folder : kCatalogueFolders) record.folders.insert(folder);
+  record.folders = {"karten", "bilder", "bilder/waren"};
   return true;
 }
 
@@ -248,6 +248,13 @@ bool CatalogueFolder::HasPart(const std::string& path) const {
   const auto [folder, name] = SplitCataloguePath(path);
   const Folder* holder = OutFolder(folder);
   return holder != nullptr && holder->KindOf(name) == EntryKind::File;
+}
+
+bool CatalogueFolder::ReadPart(const std::string& path, std::uint64_t maxBytes,
+                               std::string& bytes) const {
+  const auto [folder, name] = SplitCataloguePath(path);
+  const Folder* holder = old_.files.count(path) ? OutFolder(folder) : nullptr;
+  return holder != nullptr && holder->ReadWholeFile(name, maxBytes, bytes);
 }
 
 bool CatalogueFolder::Stage(const std::string& path, const std::string& bytes) {

@@ -19,7 +19,7 @@ inline constexpr char kRecordFormat[] = "szenarienkatalog-inhalt";
 inline constexpr int kRecordVersion = 1;
 
 // The folders a catalogue makes, each after the one it lies in.
-inline constexpr const char* kCatalogueFolders[] = {"karten", "bilder", "bilder/waren"};
+inline constexpr const char* kCatalogueFolders[] = {"karten", "daten", "bilder", "bilder/waren"};
 
 // What one scenario's parts were made from.
 struct ScenarioSource {

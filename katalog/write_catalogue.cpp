@@ -9,6 +9,7 @@
 #include "catalogue_folder.h"
 #include "embedded_resources.h"
 #include "files.h"
+#include "json_reader.h"
 #include "json_writer.h"
 #include "katalog_texts.h"
 #include "map_picture.h"
@@ -17,6 +18,7 @@
 #include "present_scenario.h"
 #include "scenario_key.h"
 #include "scenario_list.h"
+#include "scenario_part.h"
 #include "worker_threads.h"
 
 namespace katalog {
@@ -69,6 +71,7 @@ struct Work {
   const CatalogueOptions& options;
   const std::atomic<bool>& stop;
   PictureBudget& budget;
+  bool sameProgram;  // the old catalogue's parts were made by this build
   std::vector<std::string> json;
   std::vector<std::optional<Damage>> damage;
   std::vector<ScenarioSource> sources;
@@ -99,18 +102,45 @@ void ReportProgress(Work& work) {
 ScenarioSource SourceOf(const Work& work, const std::string& file) {
   const std::array<std::string, 4> inputs = ScenarioInputs(work.scenarioDir, file);
   ScenarioSource source{file, "", InputStamps(inputs)};
-  const CatalogueRecord& old = work.output.OldRecord();
-  if (old.program == kBuildId) {
-    for (const ScenarioSource& known : old.scenarios)
+  if (work.sameProgram) {
+    for (const ScenarioSource& known : work.output.OldRecord().scenarios)
       if (known.file == file && known.stamps == source.stamps) source.key = known.key;
   }
   if (source.key.empty()) source.key = ScenarioKey(kBuildId, file, inputs);
   return source;
 }
 
+// An unchanged scenario made by the same program: its parts stay, and its
+// object is read back from its data part. False when anything of it is
+// missing or is not what this scenario's parts would be.
+bool KeepScenario(Work& work, std::size_t i, const ScenarioSource& source) {
+  const std::string dataPath = DataPartPath(source.key);
+  std::string part;
+  if (!work.sameProgram || !work.output.HasPart(dataPath) ||
+      !work.output.ReadPart(dataPath, kMaxDataPartBytes, part))
+    return false;
+  std::optional<std::string> json = ScenarioJsonOfPart(part);
+  const std::optional<JsonValue> value = json ? ReadJson(*json) : std::nullopt;
+  if (!value || (*value)["file"].text != work.files[i]) return false;
+  std::vector<std::string> parts = {dataPath};
+  for (const char* picture : {"thumbnail", "picture"}) {
+    const JsonValue& named = (*value)[picture];
+    if (named.IsNull()) continue;
+    if (!work.output.HasPart(named["path"].text)) return false;
+    parts.push_back(named["path"].text);
+  }
+  const JsonValue& damage = (*value)["damage"];
+  if (!damage.IsNull()) work.damage[i] = Damage{damage["title"].text, damage["text"].text};
+  work.json[i] = std::move(*json);
+  work.parts[i] = std::move(parts);
+  work.sources[i] = source;
+  return true;
+}
+
 // False when the run is stopped while the scenario waits for memory.
 bool PresentAndStage(Work& work, lister::ScenarioTexts& texts, std::size_t i) {
   ScenarioSource source = SourceOf(work, work.files[i]);
+  if (KeepScenario(work, i, source)) return true;
   const std::uint64_t memory = PictureMemory(ScenarioInputs(work.scenarioDir, work.files[i])[1]);
   if (!work.budget.Take(memory, work.stop)) return false;
   PresentedScenario presented = PresentScenario(work.scenarioDir, work.files[i], texts);
@@ -123,6 +153,9 @@ bool PresentAndStage(Work& work, lister::ScenarioTexts& texts, std::size_t i) {
     if (*picture) work.parts[i].push_back((*picture)->path);
   work.damage[i] = entry.damage;
   work.json[i] = ScenarioJson(entry);
+  const std::string dataPath = DataPartPath(source.key);
+  if (!work.output.Stage(dataPath, DataPart(work.json[i]))) work.failed = true;
+  work.parts[i].push_back(dataPath);
   work.sources[i] = std::move(source);
   return true;
 }
@@ -179,7 +212,17 @@ CatalogueResult WriteCatalogue(const CatalogueOptions& options) {
 
   const std::string scenarioDir = WithSeparator(options.scenarioFolder);
   PictureBudget budget(kPictureBudgetBytes);
-  Work work{scenarioDir, output, listing.files, options, stop, budget, {}, {}, {}, {}};
+  Work work{scenarioDir,
+            output,
+            listing.files,
+            options,
+            stop,
+            budget,
+            output.OldRecord().program == kBuildId,
+            {},
+            {},
+            {},
+            {}};
   work.json.resize(listing.files.size());
   work.damage.resize(listing.files.size());
   work.sources.resize(listing.files.size());

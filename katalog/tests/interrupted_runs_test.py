@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """interrupted_runs_test.py KATALOG SHIM SAMPLES WORK
 
-A katalog run ended at every moment that it changes the file system (interrupt_shim.c, preloaded,
+A rebuild after scenarios were changed, removed, renamed and added gives what a fresh run
+gives, byte for byte; and so does a katalog run ended at every moment that it changes the file system (interrupt_shim.c, preloaded,
 ends it as kill -9 would), or stopped there by SIGINT or SIGTERM, or robbed of its working folder
 there: the old or the new catalogue is in place, whole, the next run gives what a fresh run gives,
 byte for byte, and nothing outside the catalogue is touched."""
@@ -57,11 +58,13 @@ class InterruptedRunsTest(unittest.TestCase):
         shutil.rmtree(WORK, ignore_errors=True)
         cls.before, cls.after = WORK / "vorher", WORK / "nachher"
         shutil.copytree(SAMPLES, cls.before)
-        # Afterwards one scenario is changed, one gone and one new.
+        # Afterwards one scenario is changed, one gone, one renamed and one new.
         shutil.copytree(SAMPLES, cls.after)
         shutil.copy(SAMPLES / "Legatus.scn", cls.after / "Tiberis.scn")
         for path in cls.after.glob("Campania Felix*"):
             path.unlink()
+        for path in cls.after.glob("Legatus*"):
+            path.rename(path.with_name(path.name.replace("Legatus", "Legat")))
         for suffix in (".scn", "_Color.dds", ".xml", ".cs"):
             shutil.copy(SAMPLES / ("Nova Roma" + suffix), cls.after / ("Neu" + suffix))
         cls.old, cls.fresh = WORK / "alt", WORK / "frisch"
@@ -91,6 +94,7 @@ class InterruptedRunsTest(unittest.TestCase):
             out = self.Copy()
             result = Run(self.after, out, moment, "kill")
             if result.returncode == 0:
+                self.assertEqual(Tree(out), self.fresh_tree, "a rebuild gives what a fresh run gives")
                 break
             self.assertEqual(result.returncode, -signal.SIGKILL, result.stderr.decode())
             self.AssertWhole(out, f"killed at change {moment}")

@@ -26,7 +26,8 @@ ReportSummary ReadReportSummary(const std::vector<std::string>& reportLines) {
       summary.openPlay = true;
     if (Contains(line, "Open play")) summary.openPlay = true;
     if (!mapSizeFound && Contains(line, "Map size")) {
-      summary.mapSize = MapSizeText(line);
+      summary.mapSide = MapSide(line);
+      summary.mapSize = MapSizeText(summary.mapSide);
       mapSizeFound = true;
     }
     if (!regionFound && Contains(line, "Region")) {

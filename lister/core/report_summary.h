@@ -12,6 +12,7 @@ namespace lister {
 
 struct ReportSummary {
   bool openPlay = false;
+  int mapSide = 0;  // 128, 256, 384 or 512; 0 when the report names no such size
   std::string mapSize = german::kUnknown;
   std::string region = german::kUnknown;
   std::string citiesCount = german::kAbsent;

@@ -145,15 +145,16 @@ void ShowSummary(View& view, ScenarioTexts& texts, ScenarioState& state,
   // nothing of the previous scenario survives a conversion error below.
   ShowReportSummary(view, ReportSummary());
   state.cityCount = 0;
-  const ReportSummary report = ReadReportSummary(state.reportLines);
-  ShowReportSummary(view, report);
-  state.cityCount = report.cityCount;
+  state.report = ReadReportSummary(state.reportLines);
+  ShowReportSummary(view, state.report);
+  state.cityCount = state.report.cityCount;
 
-  ShowScriptSummary(view, ScanScript(state.scriptLines));
+  state.script = ScanScript(state.scriptLines);
+  ShowScriptSummary(view, state.script);
 
   texts.Load(scenarioDir + state.textFile);
   view.SetText("Story", OverviewText(texts.Lookup("OVERVIEW")));
-  ShowGoalTexts(view, texts, report.openPlay, kind);
+  ShowGoalTexts(view, texts, state.report.openPlay, kind);
 }
 
 }  // namespace
@@ -163,6 +164,8 @@ bool LoadScenario(View& view, Platform& platform, ScenarioTexts& texts, Scenario
   state.reportLines.clear();
   state.cityHeaders.clear();
   state.scriptLines.clear();
+  state.report = ReportSummary();
+  state.script = ScriptSummary();
   FormFileNames(state, view.ListItem("SCNFilesList", view.SelectedListIndex("SCNFilesList")));
   view.SetText("SCNName", FillIn(german::kScenarioCaption, {state.scenarioBase}));
 

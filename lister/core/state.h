@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "report_summary.h"
+#include "script_summary.h"
+
 namespace lister {
 
 // A report line that holds the header "City <n>:" of city n.
@@ -26,6 +29,9 @@ struct ScenarioState {
   std::vector<CityHeaderLine> cityHeaders;
   std::vector<std::string> scriptLines;
   int cityCount = 0;
+  // What the summary of the "Ziele" page was made from, as values.
+  ReportSummary report;
+  ScriptSummary script;
 };
 
 // Set by the page fillers, read by the click handlers.

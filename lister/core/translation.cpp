@@ -44,9 +44,14 @@ const char* Translate(const Translation (&table)[N], const std::string& english)
 
 }  // namespace
 
-std::string MapSizeText(const std::string& reportLine) {
+int MapSide(const std::string& reportLine) {
   // The blank after "Map size:" and up to three digits: longer sizes are cut.
-  switch (ParseInt(Trim(Copy(reportLine, 10, 4)))) {
+  const int side = ParseInt(Trim(Copy(reportLine, 10, 4)));
+  return side == 128 || side == 256 || side == 384 || side == 512 ? side : 0;
+}
+
+std::string MapSizeText(int mapSide) {
+  switch (mapSide) {
     case 128: return "kleine Karte";
     case 256: return "mittlere Karte";
     case 384: return "grosse Karte";

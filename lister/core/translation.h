@@ -6,9 +6,15 @@
 
 namespace lister {
 
-// From the whole report line "Map size: %d": "kleine Karte" ... "riesige Karte",
-// else "unbekannt". Throws ConversionError when no number stands there.
-std::string MapSizeText(const std::string& reportLine);
+// From the whole report line "Map size: %d": the side of the map the game
+// knows, 128, 256, 384 or 512, else 0. Throws ConversionError when no number
+// stands there.
+int MapSide(const std::string& reportLine);
+// "kleine Karte" ... "riesige Karte" for those sides, else "unbekannt".
+std::string MapSizeText(int mapSide);
+inline std::string MapSizeText(const std::string& reportLine) {
+  return MapSizeText(MapSide(reportLine));
+}
 
 // From the whole report line "Region: %s": the German region, else "unbekannt".
 std::string RegionText(const std::string& reportLine);
