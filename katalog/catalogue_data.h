@@ -34,26 +34,27 @@ struct GoodsSlot {
   GoodsPicture picture;
 };
 
+// A label of the window, named by its component name, with the text of the
+// label that names it there (window_rows.h).
+struct Label {
+  std::string name;
+  std::optional<std::string> caption;  // nothing for a label that stands alone
+  std::string text;
+  std::optional<lister::Rgb> color;  // for a label whose colour is part of it
+};
+
 struct City {
   std::string name;
-  std::string cityType;
-  std::string tradeRouteType;
-  std::string tradeRouteStatus;
+  bool trades = true;  // false for the player's home city and enemy sites
+  std::vector<Label> labels;  // kCityLabels
   std::vector<GoodsSlot> sells;
   std::vector<GoodsSlot> buys;
 };
 
 struct Request {
   std::string entry;
-  std::string wareCount;
-  std::string wareName;
   GoodsPicture warePicture;
-  std::string time;
-  std::string comply;
-  std::string recurs;
-  std::string reward;
-  std::string penalty;
-  std::string text;
+  std::vector<Label> labels;  // kRequestLabels
 };
 
 struct ResourceGood {
@@ -67,10 +68,13 @@ struct RichLine {
   std::optional<lister::Rgb> color;  // a heading's colour
 };
 
-// Everything the window shows of a scenario that loaded.
+// Everything the window shows of a scenario that loaded, and the facts the
+// core worked out for it.
 struct WindowTexts {
-  std::vector<std::pair<std::string, std::string>> labels;  // name and text, in kLabelNames order
-  lister::Rgb goalsColor{0, 0, 0};                          // of ZielInfo
+  std::vector<Label> labels;  // kScenarioLabels
+  int mapSide = 0;            // 128, 256, 384 or 512; 0 when the report names none
+  int invasionCount = 0;
+  int militaryRequestCount = 0;
   std::vector<City> cities;
   std::vector<Request> requests;
   std::string resourceHeader;
@@ -78,29 +82,12 @@ struct WindowTexts {
   std::vector<RichLine> invasions;
   std::vector<RichLine> militaryRequests;
   std::string story;
-
-  // The text of the label of that name; "" for a name it does not hold.
-  const std::string& Label(const std::string& name) const {
-    static const std::string kNone;
-    for (const auto& label : labels)
-      if (label.first == name) return label.second;
-    return kNone;
-  }
 };
-
-// The labels a scenario's entry holds, in this order.
-inline constexpr const char* kLabelNames[] = {
-    "SCNName",           "ScnStatusInfo",        "MapLocationInfo",
-    "ZielInfo",          "MilitaryRequestsInfo", "MilitaryInvasionsInfo",
-    "NatureEventsInfo",  "WagePlebejerInfo",     "WageEquitesInfo",
-    "TradeRequestsInfo", "CitiesCountInfo",      "CultureInfo",
-    "SecurityInfo",      "ProsperityInfo",       "FavorInfo",
-    "PopulationInfo",    "ZielNoteInfo",         "MapSizeInfo",
-    "MapLocationInfo2"};
 
 struct ScenarioEntry {
   std::string id;    // the file name without its extension
   std::string file;  // the file name
+  std::string key;   // names its parts (scenario_key.h)
   std::optional<Damage> damage;
   std::optional<PictureFile> thumbnail;
   std::optional<PictureFile> picture;

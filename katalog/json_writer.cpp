@@ -128,12 +128,20 @@ void Write(JsonOut& json, const GoodsSlot& slot) {
   json.EndObject();
 }
 
+void Write(JsonOut& json, const Label& label) {
+  json.BeginObject();
+  json.Field("name", label.name);
+  json.Field("caption", label.caption);
+  json.Field("text", label.text);
+  if (label.color) json.Field("color", *label.color);
+  json.EndObject();
+}
+
 void Write(JsonOut& json, const City& city) {
   json.BeginObject();
   json.Field("name", city.name);
-  json.Field("CityType", city.cityType);
-  json.Field("TradeRouteType", city.tradeRouteType);
-  json.Field("TradeRouteStatus", city.tradeRouteStatus);
+  json.Field("trades", city.trades);
+  json.Field("labels", city.labels);
   json.Field("sells", city.sells);
   json.Field("buys", city.buys);
   json.EndObject();
@@ -142,15 +150,8 @@ void Write(JsonOut& json, const City& city) {
 void Write(JsonOut& json, const Request& request) {
   json.BeginObject();
   json.Field("entry", request.entry);
-  json.Field("REQWareCount", request.wareCount);
-  json.Field("REQWareName", request.wareName);
-  json.Field("REQWarePicture", request.warePicture);
-  json.Field("REQTime", request.time);
-  json.Field("REQComply", request.comply);
-  json.Field("REQRecurs", request.recurs);
-  json.Field("REQReward", request.reward);
-  json.Field("REQPenalty", request.penalty);
-  json.Field("REQText", request.text);
+  json.Field("warePicture", request.warePicture);
+  json.Field("labels", request.labels);
   json.EndObject();
 }
 
@@ -171,38 +172,6 @@ void Write(JsonOut& json, const RichLine& line) {
 
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 0x20; }
 
-// A count label of the "Ziele" page as a number: "-*-" (none) is 0.
-int CountOf(const std::string& label) {
-  std::size_t begin = 0, end = label.size();
-  while (begin < end && IsBlankOrControl(label[begin])) ++begin;
-  while (end > begin && IsBlankOrControl(label[end - 1])) --end;
-  if (begin == end) return 0;
-  long long value = 0;
-  for (std::size_t i = begin; i < end; ++i) {
-    if (label[i] < '0' || label[i] > '9') return 0;
-    value = value * 10 + (label[i] - '0');
-    if (value > INT32_MAX) return INT32_MAX;
-  }
-  return static_cast<int>(value);
-}
-
-std::optional<int> MapSizeNumber(const std::string& mapSize) {
-  const struct {
-    const char* text;
-    int size;
-  } kSizes[] = {{"kleine Karte", 128},
-                {"mittlere Karte", 256},
-                {"grosse Karte", 384},
-                {"riesige Karte", 512}};
-  for (const auto& size : kSizes)
-    if (mapSize == size.text) return size.size;
-  return std::nullopt;
-}
-
-bool IsTradeCity(const City& city) {
-  return city.cityType != "Eure Stadt" && city.cityType != "Feindliche Stadt";
-}
-
 // Each goods name of one side of every city once, in city and slot order.
 std::vector<std::string> GoodsNames(const std::vector<City>& cities, bool sold) {
   std::vector<std::string> names;
@@ -213,36 +182,26 @@ std::vector<std::string> GoodsNames(const std::vector<City>& cities, bool sold) 
   return names;
 }
 
-void WriteWindowFields(JsonOut& json, const WindowTexts& window) {
+std::optional<int> Known(int mapSide) { return mapSide > 0 ? std::optional<int>(mapSide) : std::nullopt; }
+
+void WriteWindowFields(JsonOut& json, const std::string& id, const WindowTexts& window) {
   std::size_t tradeCities = 0;
-  for (const City& city : window.cities) tradeCities += IsTradeCity(city) ? 1 : 0;
-  json.Field("kind", window.Label("ScnStatusInfo"));
-  json.Field("mapSize", window.Label("MapSizeInfo"));
-  json.Field("mapSizeNumber", MapSizeNumber(window.Label("MapSizeInfo")));
-  json.Field("region", window.Label("MapLocationInfo"));
-  json.Field("goals", window.Label("ZielInfo"));
+  for (const City& city : window.cities) tradeCities += city.trades ? 1 : 0;
+  json.Field("mapSide", Known(window.mapSide));
+  json.Field("invasionCount", window.invasionCount);
+  json.Field("militaryRequestCount", window.militaryRequestCount);
   json.Field("cityCount", window.cities.size());
   json.Field("tradeCityCount", tradeCities);
   json.Field("goodsSold", GoodsNames(window.cities, true));
   json.Field("goodsBought", GoodsNames(window.cities, false));
   json.Field("requestCount", window.requests.size());
-  json.Field("invasionCount", CountOf(window.Label("MilitaryInvasionsInfo")));
-  json.Field("militaryRequestCount", CountOf(window.Label("MilitaryRequestsInfo")));
-  json.Field("firstLine", FirstLine(window.story));
-
-  json.Key("labels");
-  json.BeginObject();
-  for (const auto& [name, text] : window.labels) json.Field(name.c_str(), text);
-  json.EndObject();
-  json.Key("labelColors");
-  json.BeginObject();
-  json.Field("ZielInfo", window.goalsColor);
-  json.EndObject();
+  json.Field("description", Description(window.story, id));
+  json.Field("labels", window.labels);
   json.Field("cities", window.cities);
   json.Field("requests", window.requests);
   json.Key("resources");
   json.BeginObject();
-  json.Field("ResourceHeader", window.resourceHeader);
+  json.Field("header", window.resourceHeader);
   json.Field("goods", window.resources);
   json.EndObject();
   json.Field("invasions", window.invasions);
@@ -251,11 +210,9 @@ void WriteWindowFields(JsonOut& json, const WindowTexts& window) {
 }
 
 constexpr const char* kWindowFields[] = {
-    "kind",        "mapSize",      "mapSizeNumber",  "region",
-    "goals",       "cityCount",    "tradeCityCount", "goodsSold",
-    "goodsBought", "requestCount", "invasionCount",  "militaryRequestCount",
-    "firstLine",   "labels",       "labelColors",    "cities",
-    "requests",    "resources",    "invasions",      "militaryRequests",
+    "mapSide",     "invasionCount", "militaryRequestCount", "cityCount", "tradeCityCount",
+    "goodsSold",   "goodsBought",   "requestCount",         "description", "labels",
+    "cities",      "requests",      "resources",            "invasions", "militaryRequests",
     "story"};
 
 }  // namespace
@@ -302,15 +259,16 @@ void AppendJsonString(std::string& out, const std::string& text) {
   out += '"';
 }
 
-std::string FirstLine(const std::string& text) {
+std::string Description(const std::string& story, const std::string& title) {
   std::size_t start = 0;
-  while (start <= text.size()) {
-    std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string::npos) end = text.size();
+  while (start <= story.size()) {
+    std::size_t end = story.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = story.size();
     std::size_t begin = start, stop = end;
-    while (begin < stop && IsBlankOrControl(text[begin])) ++begin;
-    while (stop > begin && IsBlankOrControl(text[stop - 1])) --stop;
-    if (begin < stop) return text.substr(begin, stop - begin);
+    while (begin < stop && IsBlankOrControl(story[begin])) ++begin;
+    while (stop > begin && IsBlankOrControl(story[stop - 1])) --stop;
+    if (begin < stop && story.compare(begin, stop - begin, title) != 0)
+      return story.substr(begin, stop - begin);
     start = end + 1;
   }
   return {};
@@ -321,11 +279,12 @@ std::string ScenarioJson(const ScenarioEntry& entry) {
   json.BeginObject();
   json.Field("id", entry.id);
   json.Field("file", entry.file);
+  json.Field("key", entry.key);
   json.Field("damage", entry.damage);
   json.Field("thumbnail", entry.thumbnail);
   json.Field("picture", entry.picture);
   if (entry.window) {
-    WriteWindowFields(json, *entry.window);
+    WriteWindowFields(json, entry.id, *entry.window);
   } else {
     for (const char* name : kWindowFields) {
       json.Key(name);
@@ -336,11 +295,16 @@ std::string ScenarioJson(const ScenarioEntry& entry) {
   return std::move(json.text());
 }
 
-std::string CatalogueJson(const std::vector<std::string>& scenarios) {
+std::string CatalogueJson(const std::vector<std::pair<std::string, std::string>>& captions,
+                          const std::vector<std::string>& scenarios) {
   JsonOut json;
   json.BeginObject();
   json.Field("format", "szenarienkatalog");
   json.Field("version", kFormatVersion);
+  json.Key("captions");
+  json.BeginObject();
+  for (const auto& [control, text] : captions) json.Field(control.c_str(), text);
+  json.EndObject();
   json.Key("scenarios");
   json.BeginArray();
   for (const std::string& scenario : scenarios) json.Raw(scenario);

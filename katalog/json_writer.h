@@ -1,4 +1,4 @@
-// The catalogue's data as JSON text (szenarien.json, version 1): no blanks
+// The catalogue's data as JSON text (szenarien.json, version 2): no blanks
 // between tokens, members in their documented order, and strings escaped so
 // that the text can stand inside the page's script element.
 #pragma once
@@ -10,7 +10,7 @@
 
 namespace katalog {
 
-inline constexpr int kFormatVersion = 1;
+inline constexpr int kFormatVersion = 2;
 
 // The text as a JSON string, quotes included. Text that is not valid UTF-8
 // has each bad byte replaced by U+FFFD.
@@ -19,11 +19,15 @@ void AppendJsonString(std::string& out, const std::string& text);
 // One scenario object, with the fields derived from the window's texts.
 std::string ScenarioJson(const ScenarioEntry& entry);
 
-// The catalogue object around scenario objects made by ScenarioJson.
-std::string CatalogueJson(const std::vector<std::string>& scenarios);
+// The catalogue object around scenario objects made by ScenarioJson, with the
+// captions of the window's pages and headings (control, text).
+std::string CatalogueJson(const std::vector<std::pair<std::string, std::string>>& captions,
+                          const std::vector<std::string>& scenarios);
 
-// The first line of the text that holds more than blanks and control
-// characters, without them at either end; "" when there is none.
-std::string FirstLine(const std::string& text);
+// What describes a scenario in a line: the first line of its story that holds
+// more than blanks and control characters and is not its title (many stories
+// begin with the scenario's name), without them at either end; "" when there
+// is none.
+std::string Description(const std::string& story, const std::string& title);
 
 }  // namespace katalog

@@ -5,16 +5,30 @@
 #include "catalogue_platform.h"
 #include "city_page.h"
 #include "embedded_resources.h"
+#include "layout.h"
 #include "map_picture.h"
 #include "pages.h"
 #include "scenario_loader.h"
 #include "text_util.h"
 #include "texts.h"
+#include "window_rows.h"
 
 namespace katalog {
 namespace {
 
 constexpr const char* kSlotSides[] = {"SellWare", "BuyWare"};
+
+template <std::size_t N>
+std::vector<Label> ReadLabels(const lister::RecordingView& view, const LabelRow (&rows)[N]) {
+  std::vector<Label> labels;
+  for (const LabelRow& row : rows) {
+    Label label{row.value, std::nullopt, view.GetText(row.value), std::nullopt};
+    if (row.caption != nullptr) label.caption = view.GetText(row.caption);
+    if (row.colored) label.color = view[row.value].color;
+    labels.push_back(std::move(label));
+  }
+  return labels;
+}
 
 std::vector<GoodsSlot> ReadGoodsSlots(const lister::RecordingView& view, const std::string& side) {
   std::vector<GoodsSlot> slots;
@@ -39,9 +53,8 @@ std::vector<City> ReadCities(lister::RecordingView& view, const lister::Scenario
     // whole report each time.
     lister::ShowCityKind(view, state, pages);
     lister::ShowCityGoods(view, state, pages);
-    cities.push_back({names[i], view.GetText("CityType"), view.GetText("TradeRouteType"),
-                      view.GetText("TradeRouteStatus"), ReadGoodsSlots(view, kSlotSides[0]),
-                      ReadGoodsSlots(view, kSlotSides[1])});
+    cities.push_back({names[i], !pages.cityHasNoTrade, ReadLabels(view, kCityLabels),
+                      ReadGoodsSlots(view, kSlotSides[0]), ReadGoodsSlots(view, kSlotSides[1])});
   }
   return cities;
 }
@@ -55,11 +68,8 @@ std::vector<Request> ReadRequests(lister::RecordingView& view, const lister::Sce
   for (std::size_t k = 0; k < entries.size(); ++k) {
     view.SelectListItem("REQList", static_cast<int>(k));
     lister::ShowRequest(view, state, texts, pages);
-    requests.push_back({entries[k], view.GetText("REQWareCount"), view.GetText("REQWareName"),
-                        GoodsPictureOf(view["REQWarePicture"].picture), view.GetText("REQTime"),
-                        view.GetText("REQComply"), view.GetText("REQRecurs"),
-                        view.GetText("REQReward"), view.GetText("REQPenalty"),
-                        view.GetText("REQText")});
+    requests.push_back({entries[k], GoodsPictureOf(view["REQWarePicture"].picture),
+                        ReadLabels(view, kRequestLabels)});
   }
   return requests;
 }
@@ -111,6 +121,17 @@ void CatalogueView::ClearPicture(const std::string& picture) {
   detail.reset();
 }
 
+std::vector<std::pair<std::string, std::string>> WindowCaptions() {
+  std::vector<std::pair<std::string, std::string>> captions;
+  for (const char* control : kCaptionControls) {
+    for (std::size_t i = 0; i < lister::kMainLayout.controlCount; ++i) {
+      const lister::ControlRow& row = lister::kMainLayout.controls[i];
+      if (std::string(row.name) == control) captions.emplace_back(control, row.text);
+    }
+  }
+  return captions;
+}
+
 GoodsPicture GoodsPictureOf(const std::string& shownBitmap) {
   if (shownBitmap.empty()) return std::nullopt;
   const std::string name = lister::UpperAscii(shownBitmap);
@@ -121,8 +142,10 @@ GoodsPicture GoodsPictureOf(const std::string& shownBitmap) {
 WindowTexts ReadWindowTexts(lister::RecordingView& view, const lister::ScenarioState& state,
                             const lister::ScenarioTexts& texts, lister::PageState& pages) {
   WindowTexts window;
-  for (const char* name : kLabelNames) window.labels.emplace_back(name, view.GetText(name));
-  window.goalsColor = view["ZielInfo"].color;
+  window.labels = ReadLabels(view, kScenarioLabels);
+  window.mapSide = state.report.mapSide;
+  window.invasionCount = state.script.invasions;
+  window.militaryRequestCount = state.script.militaryRequests;
   window.story = view.GetText("Story");
   window.invasions = ReadRichLines(view, "Invasionen");
   window.militaryRequests = ReadRichLines(view, "Anforderungen");

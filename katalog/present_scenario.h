@@ -5,6 +5,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "catalogue_data.h"
 #include "picture.h"
@@ -42,6 +44,10 @@ PresentedScenario PresentScenario(const std::string& scenarioDir, const std::str
 // every city and every order or request in turn to read them.
 WindowTexts ReadWindowTexts(lister::RecordingView& view, const lister::ScenarioState& state,
                             const lister::ScenarioTexts& texts, lister::PageState& pages);
+
+// The texts of the window's pages and headings (kCaptionControls), as the
+// window's design gives them: control and text.
+std::vector<std::pair<std::string, std::string>> WindowCaptions();
 
 // The goods picture a picture control shows: its bitmap's name in upper case
 // when the lister carries a bitmap of that name, else nothing.

@@ -146,6 +146,7 @@ bool PresentAndStage(Work& work, lister::ScenarioTexts& texts, std::size_t i) {
   PresentedScenario presented = PresentScenario(work.scenarioDir, work.files[i], texts);
   work.budget.Give(memory);
   ScenarioEntry& entry = presented.entry;
+  entry.key = source.key;
   if (!StageMap(work.output, MapPath(source.key, "-klein"), presented.thumbnail, entry.thumbnail) ||
       !StageMap(work.output, MapPath(source.key, ""), presented.detail, entry.picture))
     work.failed = true;
@@ -254,7 +255,7 @@ CatalogueResult WriteCatalogue(const CatalogueOptions& options) {
   }
   result.scenarios = static_cast<int>(listing.files.size());
 
-  const std::string json = CatalogueJson(work.json);
+  const std::string json = CatalogueJson(WindowCaptions(), work.json);
   work.json.clear();
   if (!output.Stage(kDataFile, json + "\n") || !output.Stage(kPageFile, MakePage(json))) {
     result.error = unwritable;

@@ -17,7 +17,7 @@ void CheckJson(const std::string& text) {
   std::string json;
   katalog::AppendJsonString(json, text);
   if (katalog::ValidUtf8(json) != json || json.find('<') != std::string::npos) std::abort();
-  katalog::FirstLine(text);
+  katalog::Description(text, "Rom");
 }
 
 }  // namespace

@@ -25,6 +25,8 @@
 #include "scenario_loader.h"
 #include "text_lines.h"
 #include "text_util.h"
+#include "translation.h"
+#include "window_rows.h"
 #include "write_catalogue.h"
 
 extern char** environ;
@@ -158,6 +160,25 @@ void ExpectMapPicture(const JsonValue& s, const lister::RecordingView& view,
   }
 }
 
+// Each row of the table as the window shows it: its text, the text of the
+// label that names it, and its colour where that is part of it.
+template <std::size_t N>
+void ExpectLabels(const JsonValue& labels, const lister::RecordingView& view,
+                  const LabelRow (&rows)[N], const std::string& where) {
+  ASSERT_EQ(labels.items.size(), N) << where;
+  for (std::size_t i = 0; i < N; ++i) {
+    const JsonValue& label = labels[i];
+    EXPECT_EQ(label["name"].text, rows[i].value) << where;
+    EXPECT_EQ(label["text"].text, view.GetText(rows[i].value)) << where << " " << rows[i].value;
+    if (rows[i].caption)
+      EXPECT_EQ(label["caption"].text, view.GetText(rows[i].caption)) << where;
+    else
+      EXPECT_TRUE(label["caption"].IsNull()) << where;
+    EXPECT_EQ(label["color"].text, rows[i].colored ? Colour(view[rows[i].value].color) : "")
+        << where;
+  }
+}
+
 // Loads the scenario as the lister does and compares the window with its entry.
 void ExpectSameAsWindow(const JsonValue& s, const std::string& out) {
   const std::string file = s["file"].text;
@@ -185,9 +206,11 @@ void ExpectSameAsWindow(const JsonValue& s, const std::string& out) {
     return;
   }
   ASSERT_TRUE(s["damage"].IsNull()) << file << ": " << s["damage"]["text"].text;
-  for (const char* name : kLabelNames)
-    EXPECT_EQ(s["labels"][name].text, view.GetText(name)) << name;
-  EXPECT_EQ(s["labelColors"]["ZielInfo"].text, Colour(view["ZielInfo"].color));
+  ExpectLabels(s["labels"], view, kScenarioLabels, file);
+  EXPECT_EQ(lister::MapSizeText(static_cast<int>(s["mapSide"].number)), view.GetText("MapSizeInfo"));
+  EXPECT_EQ(s["invasionCount"].number, lister::ParseIntOr(view.GetText("MilitaryInvasionsInfo"), 0));
+  EXPECT_EQ(s["militaryRequestCount"].number,
+            lister::ParseIntOr(view.GetText("MilitaryRequestsInfo"), 0));
   EXPECT_EQ(s["story"].text, view.GetText("Story"));
   ExpectRichLines(s["invasions"], view, "Invasionen");
   ExpectRichLines(s["militaryRequests"], view, "Anforderungen");
@@ -195,7 +218,7 @@ void ExpectSameAsWindow(const JsonValue& s, const std::string& out) {
   const std::vector<lister::CreatedControl>& made = view["PGRessourcen"].children;
   const JsonValue& resources = s["resources"];
   ASSERT_EQ(made.size(), 1 + 2 * resources["goods"].items.size()) << file;
-  EXPECT_EQ(resources["ResourceHeader"].text, made[0].content);
+  EXPECT_EQ(resources["header"].text, made[0].content);
   for (std::size_t i = 0; i < resources["goods"].items.size(); ++i) {
     EXPECT_EQ(resources["goods"][i]["name"].text, made[1 + 2 * i].content);
     ExpectPicture(resources["goods"][i]["picture"], made[2 + 2 * i].content, file);
@@ -209,8 +232,8 @@ void ExpectSameAsWindow(const JsonValue& s, const std::string& out) {
     const JsonValue& city = s["cities"][i];
     const std::string where = file + " city " + std::to_string(i);
     EXPECT_EQ(city["name"].text, cities[i]) << where;
-    for (const char* label : {"CityType", "TradeRouteType", "TradeRouteStatus"})
-      EXPECT_EQ(city[label].text, view.GetText(label)) << where;
+    EXPECT_EQ(city["trades"].boolean, !pages.cityHasNoTrade) << where;
+    ExpectLabels(city["labels"], view, kCityLabels, where);
     ExpectSlots(city["sells"], view, "SellWare", where);
     ExpectSlots(city["buys"], view, "BuyWare", where);
   }
@@ -223,10 +246,8 @@ void ExpectSameAsWindow(const JsonValue& s, const std::string& out) {
     lister::ShowRequest(view, state, texts, pages);
     const JsonValue& request = s["requests"][k];
     EXPECT_EQ(request["entry"].text, entries[k]);
-    for (const char* label : {"REQWareCount", "REQWareName", "REQTime", "REQComply", "REQRecurs",
-                              "REQReward", "REQPenalty", "REQText"})
-      EXPECT_EQ(request[label].text, view.GetText(label)) << file << " " << k << " " << label;
-    ExpectPicture(request["REQWarePicture"], view["REQWarePicture"].picture, file);
+    ExpectLabels(request["labels"], view, kRequestLabels, file + " " + entries[k]);
+    ExpectPicture(request["warePicture"], view["REQWarePicture"].picture, file);
   }
 }
 
@@ -260,7 +281,10 @@ class TestFolderCatalogue : public ::testing::Test {
 TEST_F(TestFolderCatalogue, EveryTextIsTheWindowsText) {
   ASSERT_TRUE(result_.written) << result_.error;
   EXPECT_EQ(data_["format"].text, "szenarienkatalog");
-  EXPECT_EQ(data_["version"].number, 1);
+  EXPECT_EQ(data_["version"].number, 2);
+  EXPECT_EQ(data_["captions"]["TabZiele"].text, "Ziele");
+  EXPECT_EQ(data_["captions"]["CitySellsLabel"].text, "verkauft");
+  EXPECT_EQ(data_["captions"].members.size(), std::size(kCaptionControls));
   for (const JsonValue& s : data_["scenarios"].items) {
     SCOPED_TRACE(s["file"].text);
     ExpectSameAsWindow(s, out_);
@@ -282,7 +306,7 @@ TEST_F(TestFolderCatalogue, ListsScenariosAsTheListerDoes) {
   EXPECT_FALSE(listed("Rex_Alba.scn"));  // the first campaign keeps it to itself
   EXPECT_FALSE(listed("Ordner.scn"));    // a folder
   EXPECT_EQ(Scenario("Großes Ende.SCN")["id"].text, "Großes Ende");
-  EXPECT_EQ(Scenario("Ostia.scn")["kind"].text, "Original Szenario");
+  EXPECT_EQ(Scenario("Ostia.scn")["labels"][1]["text"].text, "Original Szenario");
 }
 
 TEST_F(TestFolderCatalogue, DamagedScenariosGetTheirBoxAndALine) {
@@ -325,10 +349,12 @@ TEST_F(TestFolderCatalogue, TextsStayTextsWhateverTheyHold) {
   EXPECT_EQ(json_.find('<'), std::string::npos);
   const JsonValue& injected = Scenario(kInjection + ".scn");
   EXPECT_EQ(injected["id"].text, kInjection);
-  EXPECT_EQ(injected["firstLine"].text, "</script><script>window.eingeschleust = 1</script>");
+  EXPECT_EQ(injected["description"].text, "</script><script>window.eingeschleust = 1</script>");
   EXPECT_NE(injected["story"].text.find("{{KATALOG_JSON}}"), std::string::npos);
   // A Windows-1252 text file and a UTF-16 script read as the lister reads them.
-  EXPECT_EQ(Scenario("Kodierungen.scn")["firstLine"].text, "Legatus – Grüße aus Köln");
+  EXPECT_EQ(Scenario("Kodierungen.scn")["description"].text, "Legatus – Grüße aus Köln");
+  // A story that begins with the scenario's name is described by its next line.
+  EXPECT_EQ(Scenario("Legatus.scn")["description"].text.rfind("Als Legat sollt Ihr", 0), 0u);
 }
 
 }  // namespace

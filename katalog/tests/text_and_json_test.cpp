@@ -55,48 +55,49 @@ TEST(JsonString, EscapesWhatCouldEndTheScriptOrTheString) {
   EXPECT_EQ(Json("\xE2\x80"), "\"\xEF\xBF\xBD\xEF\xBF\xBD\"");
 }
 
-TEST(JsonString, FirstLineSkipsBlankLines) {
-  EXPECT_EQ(FirstLine(" \t\r\n\r\n  Rom am Tiber \r\nzweite"), "Rom am Tiber");
-  EXPECT_EQ(FirstLine("\r \n\x01"), "");
-  EXPECT_EQ(FirstLine("eine\rzwei"), "eine");
+TEST(JsonString, DescriptionSkipsBlankLinesAndTheTitle) {
+  EXPECT_EQ(Description(" \t\r\n\r\n  Rom am Tiber \r\nzweite", "Rom"), "Rom am Tiber");
+  EXPECT_EQ(Description("Rom\r\n  Rom \r\n\r\nAm Tiber", "Rom"), "Am Tiber");
+  EXPECT_EQ(Description("\r \n\x01", "Rom"), "");
+  EXPECT_EQ(Description("eine\rzwei", ""), "eine");
 }
 
 WindowTexts Window() {
   WindowTexts window;
-  for (const char* name : kLabelNames) window.labels.emplace_back(name, "");
-  auto set = [&](const char* name, const char* text) {
-    for (auto& label : window.labels)
-      if (label.first == name) label.second = text;
-  };
-  set("MapSizeInfo", "grosse Karte");
-  set("MilitaryInvasionsInfo", "3");
-  set("MilitaryRequestsInfo", "-*-");
-  window.goalsColor = {128, 0, 0};
+  window.labels = {{"MapSizeInfo", std::nullopt, "grosse Karte", std::nullopt},
+                   {"ZielInfo", std::nullopt, "Spielziele", lister::Rgb{128, 0, 0}},
+                   {"CultureInfo", std::string("Kultur"), "10", std::nullopt}};
+  window.mapSide = 384;
+  window.invasionCount = 3;
   window.cities = {
-      {"Rom", "Eure Stadt", "-*-", "-*-", {}, {}},
-      {"Ostia", "Römische Stadt", "", "", {{"Wein", "5 ", "WINE"}, {"Getreide", "8 ", {}}}, {}},
-      {"Carthago", "Feindliche Stadt", "", "", {}, {}},
-      {"Gades", "", "", "", {{"Wein", "1 ", "WINE"}}, {{"Wolle", "2 ", {}}}},
+      {"Rom", false, {}, {}, {}},
+      {"Ostia", true, {}, {{"Wein", "5 ", "WINE"}, {"Getreide", "8 ", {}}}, {}},
+      {"Carthago", false, {}, {}, {}},
+      {"Gades", true, {}, {{"Wein", "1 ", "WINE"}}, {{"Wolle", "2 ", {}}}},
   };
   window.invasions = {{"", false, {}}, {"Invasion 1", true, lister::Rgb{128, 0, 0}}};
+  window.story = "Rom\r\nDie Stadt am Tiber";
   return window;
 }
 
-TEST(ScenarioJson, DerivedFieldsRepeatTheWindow) {
-  ScenarioEntry entry{"Rom", "Rom.scn", {}, PictureFile{"karten/0001-klein.png", 256, 128},
+TEST(ScenarioJson, FactsAndLabelsAsTheWindowHasThem) {
+  ScenarioEntry entry{"Rom", "Rom.scn", "k", {}, PictureFile{"karten/k-klein.png", 256, 128},
                       {},    Window()};
   const std::string json = ScenarioJson(entry);
-  EXPECT_EQ(
-      json.rfind("{\"id\":\"Rom\",\"file\":\"Rom.scn\",\"damage\":null,\"thumbnail\":{\"path\":"
-                 "\"karten/0001-klein.png\",\"width\":256,\"height\":128},\"picture\":null,",
-                 0),
-      0u)
+  EXPECT_EQ(json.rfind("{\"id\":\"Rom\",\"file\":\"Rom.scn\",\"key\":\"k\",\"damage\":null,"
+                       "\"thumbnail\":{\"path\":\"karten/k-klein.png\",\"width\":256,\"height\":128},"
+                       "\"picture\":null,\"mapSide\":384,\"invasionCount\":3,"
+                       "\"militaryRequestCount\":0,\"cityCount\":4,\"tradeCityCount\":2,"
+                       "\"goodsSold\":[\"Wein\",\"Getreide\"],\"goodsBought\":[\"Wolle\"],"
+                       "\"requestCount\":0,\"description\":\"Die Stadt am Tiber\",",
+                       0),
+            0u)
       << json;
   for (const char* field :
-       {"\"mapSizeNumber\":384,", "\"cityCount\":4,\"tradeCityCount\":2,",
-        "\"goodsSold\":[\"Wein\",\"Getreide\"],\"goodsBought\":[\"Wolle\"],\"requestCount\":0,",
-        "\"invasionCount\":3,\"militaryRequestCount\":0,\"firstLine\":\"\",",
-        "\"labelColors\":{\"ZielInfo\":\"#800000\"}",
+       {"\"labels\":[{\"name\":\"MapSizeInfo\",\"caption\":null,\"text\":\"grosse Karte\"},"
+        "{\"name\":\"ZielInfo\",\"caption\":null,\"text\":\"Spielziele\",\"color\":\"#800000\"},"
+        "{\"name\":\"CultureInfo\",\"caption\":\"Kultur\",\"text\":\"10\"}]",
+        "{\"name\":\"Rom\",\"trades\":false,\"labels\":[],\"sells\":[],\"buys\":[]}",
         "{\"name\":\"Getreide\",\"count\":\"8 \",\"picture\":null}",
         "\"invasions\":[{\"text\":\"\",\"heading\":false,\"color\":null},{\"text\":\"Invasion "
         "1\",\"heading\":true,\"color\":\"#800000\"}]"})
@@ -104,15 +105,16 @@ TEST(ScenarioJson, DerivedFieldsRepeatTheWindow) {
 }
 
 TEST(ScenarioJson, DamagedScenarioHasNoWindowFields) {
-  ScenarioEntry entry{"X", "X.scn", Damage{"Dateifehler", "kaputt"}, {}, {}, {}};
+  ScenarioEntry entry{"X", "X.scn", "k", Damage{"Dateifehler", "kaputt"}, {}, {}, {}};
   const std::string json = ScenarioJson(entry);
   EXPECT_NE(json.find("\"damage\":{\"title\":\"Dateifehler\",\"text\":\"kaputt\"},\"thumbnail\":"
-                      "null,\"picture\":null,\"kind\":null,\"mapSize\":null,"),
+                      "null,\"picture\":null,\"mapSide\":null,\"invasionCount\":null,"),
             std::string::npos);
   EXPECT_NE(json.find("\"militaryRequests\":null,\"story\":null}"), std::string::npos);
-  EXPECT_EQ(
-      CatalogueJson({json, json}),
-      "{\"format\":\"szenarienkatalog\",\"version\":1,\"scenarios\":[" + json + "," + json + "]}");
+  EXPECT_EQ(CatalogueJson({{"TabZiele", "Ziele"}}, {json, json}),
+            "{\"format\":\"szenarienkatalog\",\"version\":2,\"captions\":{\"TabZiele\":"
+            "\"Ziele\"},\"scenarios\":[" +
+                json + "," + json + "]}");
 }
 
 // The record reads back what it wrote, and refuses any path a catalogue does
