@@ -277,7 +277,7 @@ TEST_F(OutputFolderTest, AnEmptyFolderGivesAnEmptyCatalogue) {
   ASSERT_TRUE(result.written);
   const std::string data = ReadBytes(work_ / "katalog" / "szenarien.json");
   EXPECT_EQ(data.rfind("{\"format\":\"szenarienkatalog\",\"version\":2,\"captions\":{", 0), 0u);
-  EXPECT_EQ(data.substr(data.size() - 17), "\"scenarios\":[]}\n");
+  EXPECT_EQ(data.substr(data.size() - 16), "\"scenarios\":[]}\n");
 }
 
 }  // namespace
