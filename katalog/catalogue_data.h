@@ -45,7 +45,7 @@ struct Label {
 
 struct City {
   std::string name;
-  bool trades = true;  // false for the player's home city and enemy sites
+  bool trades = true;         // false for the player's home city and enemy sites
   std::vector<Label> labels;  // kCityLabels
   std::vector<GoodsSlot> sells;
   std::vector<GoodsSlot> buys;

@@ -29,6 +29,11 @@ void WriteBounded(void* context, const char* bytes, size_t count) {
 
 }  // namespace
 
+bool ReadTextFileBytes(const std::string& path, std::string& bytes) {
+  std::string error;
+  return ReadWholeFile(path, kMaxTextFileBytes, bytes, error);
+}
+
 bool CataloguePlatform::FileExists(const std::string& path) { return IsFile(path); }
 
 std::unique_ptr<lister::FileReader> CataloguePlatform::OpenForReading(const std::string& path,

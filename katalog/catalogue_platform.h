@@ -17,6 +17,10 @@ inline constexpr std::size_t kMaxReportBytes = 8 * 1024 * 1024;
 // The largest script or text file read, as the lister reads them.
 inline constexpr std::uint64_t kMaxTextFileBytes = 4 * 1024 * 1024;
 
+// A scenario's text file whole, as the lister reads it: a regular file of at
+// most kMaxTextFileBytes.
+bool ReadTextFileBytes(const std::string& path, std::string& bytes);
+
 class CataloguePlatform : public lister::Platform {
  public:
   // scenarioDir ends in a separator; the analyzer reads its scenario there.

@@ -182,7 +182,9 @@ std::vector<std::string> GoodsNames(const std::vector<City>& cities, bool sold) 
   return names;
 }
 
-std::optional<int> Known(int mapSide) { return mapSide > 0 ? std::optional<int>(mapSide) : std::nullopt; }
+std::optional<int> Known(int mapSide) {
+  return mapSide > 0 ? std::optional<int>(mapSide) : std::nullopt;
+}
 
 void WriteWindowFields(JsonOut& json, const std::string& id, const WindowTexts& window) {
   std::size_t tradeCities = 0;
@@ -209,11 +211,12 @@ void WriteWindowFields(JsonOut& json, const std::string& id, const WindowTexts& 
   json.Field("story", window.story);
 }
 
-constexpr const char* kWindowFields[] = {
-    "mapSide",     "invasionCount", "militaryRequestCount", "cityCount", "tradeCityCount",
-    "goodsSold",   "goodsBought",   "requestCount",         "description", "labels",
-    "cities",      "requests",      "resources",            "invasions", "militaryRequests",
-    "story"};
+constexpr const char* kWindowFields[] = {"mapSide",     "invasionCount",  "militaryRequestCount",
+                                         "cityCount",   "tradeCityCount", "goodsSold",
+                                         "goodsBought", "requestCount",   "description",
+                                         "labels",      "cities",         "requests",
+                                         "resources",   "invasions",      "militaryRequests",
+                                         "story"};
 
 }  // namespace
 

@@ -27,6 +27,7 @@
 #include "user_folders.h"
 #include "wide.h"
 #else
+#include "catalogue_platform.h"
 #include "pugixml_texts.h"
 #endif
 
@@ -108,7 +109,7 @@ TextsFactory MakeTextsFactory() {
 #ifdef _WIN32
   return [] { return std::make_unique<lister::MsxmlScenarioTexts>(); };
 #else
-  return [] { return std::make_unique<PugixmlTexts>(); };
+  return [] { return std::make_unique<PugixmlTexts>(ReadTextFileBytes); };
 #endif
 }
 

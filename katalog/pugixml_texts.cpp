@@ -1,7 +1,5 @@
 #include "pugixml_texts.h"
 
-#include "catalogue_platform.h"
-#include "files.h"
 #include "text_lines.h"
 #include "text_util.h"
 
@@ -55,8 +53,8 @@ std::string TextContent(pugi::xml_node element) {
 }  // namespace
 
 bool PugixmlTexts::Load(const std::string& path) {
-  std::string bytes, error;
-  if (!ReadWholeFile(path, kMaxTextFileBytes, bytes, error)) {
+  std::string bytes;
+  if (!read_(path, bytes)) {
     document_.reset();
     loaded_ = false;
     return false;
@@ -67,7 +65,7 @@ bool PugixmlTexts::Load(const std::string& path) {
 bool PugixmlTexts::LoadBytes(const std::string& bytes) {
   document_.reset();
   loaded_ = false;
-  constexpr unsigned kOptions = pugi::parse_default | pugi::parse_ws_pcdata;
+  constexpr unsigned kOptions = pugi::parse_default | pugi::parse_ws_pcdata | pugi::parse_doctype;
   std::string text;
   pugi::xml_encoding encoding = pugi::encoding_utf8;
   const std::string declared = DeclaredEncoding(bytes);
@@ -82,6 +80,8 @@ bool PugixmlTexts::LoadBytes(const std::string& bytes) {
     return false;  // not the UTF-8 it is taken for
   }
   loaded_ = static_cast<bool>(document_.load_buffer(text.data(), text.size(), kOptions, encoding));
+  for (pugi::xml_node node = document_.first_child(); loaded_ && node; node = node.next_sibling())
+    if (node.type() == pugi::node_doctype) loaded_ = false;
   if (!loaded_) document_.reset();
   return loaded_;
 }

@@ -47,9 +47,9 @@ inline constexpr LabelRow kCityLabels[] = {
 
 // An order or request of the "Forderungen" page.
 inline constexpr LabelRow kRequestLabels[] = {
-    {"REQWareCount", nullptr, false},        {"REQWareName", nullptr, false},
-    {"REQTime", "REQStartLabel", false},     {"REQComply", "REQComplyLabel", false},
-    {"REQRecurs", "REQRecursLabel", false},  {"REQReward", "REQRewardLabel", false},
+    {"REQWareCount", nullptr, false},         {"REQWareName", nullptr, false},
+    {"REQTime", "REQStartLabel", false},      {"REQComply", "REQComplyLabel", false},
+    {"REQRecurs", "REQRecursLabel", false},   {"REQReward", "REQRewardLabel", false},
     {"REQPenalty", "REQPenaltyLabel", false}, {"REQText", "REQShortText", false},
 };
 

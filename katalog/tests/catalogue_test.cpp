@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "catalogue_data.h"
+#include "catalogue_platform.h"
 #include "embedded_resources.h"
 #include "json_reader.h"
 #include "map_picture.h"
@@ -187,7 +188,7 @@ void ExpectSameAsWindow(const JsonValue& s, const std::string& out) {
   view.AddListItem("SCNFilesList", file);
   view.SelectListItem("SCNFilesList", 0);
   ProcessPlatform platform;
-  PugixmlTexts texts;
+  PugixmlTexts texts(ReadTextFileBytes);
   lister::ScenarioState state;
   lister::PageState pages;
   std::optional<Damage> damage;
@@ -207,8 +208,10 @@ void ExpectSameAsWindow(const JsonValue& s, const std::string& out) {
   }
   ASSERT_TRUE(s["damage"].IsNull()) << file << ": " << s["damage"]["text"].text;
   ExpectLabels(s["labels"], view, kScenarioLabels, file);
-  EXPECT_EQ(lister::MapSizeText(static_cast<int>(s["mapSide"].number)), view.GetText("MapSizeInfo"));
-  EXPECT_EQ(s["invasionCount"].number, lister::ParseIntOr(view.GetText("MilitaryInvasionsInfo"), 0));
+  EXPECT_EQ(lister::MapSizeText(static_cast<int>(s["mapSide"].number)),
+            view.GetText("MapSizeInfo"));
+  EXPECT_EQ(s["invasionCount"].number,
+            lister::ParseIntOr(view.GetText("MilitaryInvasionsInfo"), 0));
   EXPECT_EQ(s["militaryRequestCount"].number,
             lister::ParseIntOr(view.GetText("MilitaryRequestsInfo"), 0));
   EXPECT_EQ(s["story"].text, view.GetText("Story"));
@@ -259,7 +262,7 @@ class TestFolderCatalogue : public ::testing::Test {
     options.scenarioFolder = kFolder;
     options.outputFolder = out_;
     options.jobs = 3;
-    options.makeTexts = [] { return std::make_unique<PugixmlTexts>(); };
+    options.makeTexts = [] { return std::make_unique<PugixmlTexts>(ReadTextFileBytes); };
     result_ = WriteCatalogue(options);
     json_ = ReadBytes(out_ + "/szenarien.json");
     data_ = ReadJson(json_).value_or(JsonValue());

@@ -118,6 +118,11 @@ def main():
     texts = texts.replace('encoding="utf-8"', 'encoding="windows-1252"')
     texts = texts.replace("Legatus\\n", "Legatus – Grüße aus Köln\\n", 1)
     (out / "Kodierungen.xml").write_bytes(texts.encode("cp1252"))
+    # A text file with a document type declaration, which the window's XML document refuses.
+    CopySet(SAMPLES, "Tiberis", out, "Doctype")
+    texts = (SAMPLES / "Tiberis.xml").read_text(encoding="utf-8")
+    texts = texts.replace("?>", '?>\n<!DOCTYPE Strings [<!ENTITY lol "Lol">]>', 1)
+    (out / "Doctype.xml").write_text(texts.replace("Tiberis", "&lol;", 1), encoding="utf-8")
     # What the scenario list leaves out.
     CopySet(SAMPLES, "Tiberis", out, "Rex_Alba")
     (out / "Ordner.scn").mkdir()

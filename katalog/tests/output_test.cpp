@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "catalogue_folder.h"
+#include "catalogue_platform.h"
 #include "katalog_texts.h"
 #include "pugixml_texts.h"
 #include "write_catalogue.h"
@@ -71,7 +72,7 @@ class OutputFolderTest : public ::testing::Test {
     options.scenarioFolder = folder;
     options.outputFolder = out.string();
     options.jobs = jobs;
-    options.makeTexts = [] { return std::make_unique<PugixmlTexts>(); };
+    options.makeTexts = [] { return std::make_unique<PugixmlTexts>(ReadTextFileBytes); };
     return WriteCatalogue(options);
   }
 

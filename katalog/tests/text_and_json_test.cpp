@@ -4,6 +4,7 @@
 
 #include "catalogue_record.h"
 #include "json_writer.h"
+#include "pugixml_texts.h"
 #include "text_lines.h"
 
 namespace katalog {
@@ -84,14 +85,15 @@ TEST(ScenarioJson, FactsAndLabelsAsTheWindowHasThem) {
   ScenarioEntry entry{"Rom", "Rom.scn", "k", {}, PictureFile{"karten/k-klein.png", 256, 128},
                       {},    Window()};
   const std::string json = ScenarioJson(entry);
-  EXPECT_EQ(json.rfind("{\"id\":\"Rom\",\"file\":\"Rom.scn\",\"key\":\"k\",\"damage\":null,"
-                       "\"thumbnail\":{\"path\":\"karten/k-klein.png\",\"width\":256,\"height\":128},"
-                       "\"picture\":null,\"mapSide\":384,\"invasionCount\":3,"
-                       "\"militaryRequestCount\":0,\"cityCount\":4,\"tradeCityCount\":2,"
-                       "\"goodsSold\":[\"Wein\",\"Getreide\"],\"goodsBought\":[\"Wolle\"],"
-                       "\"requestCount\":0,\"description\":\"Die Stadt am Tiber\",",
-                       0),
-            0u)
+  EXPECT_EQ(
+      json.rfind("{\"id\":\"Rom\",\"file\":\"Rom.scn\",\"key\":\"k\",\"damage\":null,"
+                 "\"thumbnail\":{\"path\":\"karten/k-klein.png\",\"width\":256,\"height\":128},"
+                 "\"picture\":null,\"mapSide\":384,\"invasionCount\":3,"
+                 "\"militaryRequestCount\":0,\"cityCount\":4,\"tradeCityCount\":2,"
+                 "\"goodsSold\":[\"Wein\",\"Getreide\"],\"goodsBought\":[\"Wolle\"],"
+                 "\"requestCount\":0,\"description\":\"Die Stadt am Tiber\",",
+                 0),
+      0u)
       << json;
   for (const char* field :
        {"\"labels\":[{\"name\":\"MapSizeInfo\",\"caption\":null,\"text\":\"grosse Karte\"},"
@@ -115,6 +117,19 @@ TEST(ScenarioJson, DamagedScenarioHasNoWindowFields) {
             "{\"format\":\"szenarienkatalog\",\"version\":2,\"captions\":{\"TabZiele\":"
             "\"Ziele\"},\"scenarios\":[" +
                 json + "," + json + "]}");
+}
+
+// A document type declaration is refused, as the platform's XML parser
+// refuses it for the window: its entities never reach a text.
+TEST(PugixmlTexts, ReadsAsTheWindowsXmlDocumentDoes) {
+  PugixmlTexts texts([](const std::string&, std::string&) { return false; });
+  ASSERT_TRUE(texts.LoadBytes("<?xml version=\"1.0\"?><S><String id=\"A\"> x </String></S>"));
+  EXPECT_EQ(texts.Lookup("A"), " x ");
+  EXPECT_FALSE(
+      texts.LoadBytes("<?xml version=\"1.0\"?><!DOCTYPE S [<!ENTITY e \"Lol\">]>"
+                      "<S><String id=\"A\">&e;</String></S>"));
+  EXPECT_EQ(texts.Lookup("A"), "");
+  EXPECT_FALSE(texts.Load("egal.xml"));
 }
 
 // The record reads back what it wrote, and refuses any path a catalogue does

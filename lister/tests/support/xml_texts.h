@@ -1,24 +1,30 @@
-// The scenario's text file read with pugixml, standing in for the
-// platform's XML document in the native tests.
+// The scenario's text file read with the catalogue's pugixml reader, which
+// reads it as the platform's XML document does, standing in for that
+// document in the native tests.
 #pragma once
 
-#include <pugixml.hpp>
+#include <fstream>
+#include <sstream>
 #include <string>
 
-#include "platform.h"
+#include "pugixml_texts.h"
 
 namespace lister {
 
-class XmlTexts : public ScenarioTexts {
+class XmlTexts : public katalog::PugixmlTexts {
  public:
-  bool Load(const std::string& path) override;
+  XmlTexts() : PugixmlTexts(ReadFile) {}
   // Loads from a text instead of a file.
-  bool LoadText(const std::string& xml);
-  std::string Lookup(const std::string& id) const override;
+  bool LoadText(const std::string& xml) { return LoadBytes(xml); }
 
  private:
-  pugi::xml_document document_;
-  bool loaded_ = false;
+  static bool ReadFile(const std::string& path, std::string& bytes) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream read;
+    read << file.rdbuf();
+    bytes = read.str();
+    return static_cast<bool>(file);
+  }
 };
 
 }  // namespace lister
