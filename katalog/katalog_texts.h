@@ -8,11 +8,11 @@
 namespace katalog::german {
 
 using lister::german::FillIn;
+using lister::german::kFileTooLarge;
 
 // Reasons in the "Fehler" box, where the lister shows the system's own words.
 inline constexpr char kCannotOpen[] = "Die Datei {} kann nicht geöffnet werden.";
 inline constexpr char kCannotRead[] = "Die Datei {} kann nicht gelesen werden.";
-inline constexpr char kFileTooLarge[] = "Die Datei {} ist größer als {} MB und wird nicht gelesen.";
 
 // The run.
 inline constexpr char kUsage[] = "Aufruf: katalog [SZENARIENORDNER] [-o AUSGABEORDNER] [-j JOBS]";
