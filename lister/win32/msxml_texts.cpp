@@ -105,10 +105,24 @@ bool MsxmlScenarioTexts::Load(const std::string& path) {
   document->put_preserveWhiteSpace(VARIANT_TRUE);  // texts are shown as written
   Bstr language(L"SelectionLanguage"), xpath(L"XPath");
   document->setProperty(language.get(), StringVariant(xpath.get()));
+  // A document type declaration is refused, as version 6 refuses it by itself:
+  // its entities could make a text of any size. Wine's parser does not refuse
+  // it, so the loaded document is checked for one too.
+  Bstr prohibit(L"ProhibitDTD");
+  VARIANT yes{};
+  yes.vt = VT_BOOL;
+  yes.boolVal = VARIANT_TRUE;
+  document->setProperty(prohibit.get(), yes);
 
   Bstr file(Widen(path));
   VARIANT_BOOL loaded = VARIANT_FALSE;
   HRESULT result = document->load(StringVariant(file.get()), &loaded);
+  IXMLDOMDocumentType* type = nullptr;
+  if (SUCCEEDED(result) && loaded == VARIANT_TRUE && SUCCEEDED(document->get_doctype(&type)) &&
+      type != nullptr) {
+    type->Release();
+    loaded = VARIANT_FALSE;
+  }
   if (FAILED(result) || loaded != VARIANT_TRUE) {
     document->Release();
     return false;
