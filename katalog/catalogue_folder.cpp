@@ -17,6 +17,7 @@
 #include "files.h"
 #include "json_reader.h"
 #include "katalog_texts.h"
+#include "system_reason.h"
 #include "write_catalogue.h"
 
 namespace katalog {
@@ -150,22 +151,21 @@ CatalogueFolder::~CatalogueFolder() {
 
 bool CatalogueFolder::Begin(const std::string& target, std::string& error) {
   target_ = WithoutTrailingSeparators(target);
-  const std::string unwritable = german::FillIn(german::kOutputUnwritable, {target_});
   EntryKind found;
   if (!Folder::Open(target_, out_, found) && found == EntryKind::Missing) {
     const std::string parent = ParentOf(target_);
-    if ((!parent.empty() && !MakeFolders(parent)) ||
-        (!MakeFolder(target_) && !IsDirectory(target_))) {
-      error = unwritable;
+    if ((!parent.empty() && !MakeFolders(parent, reason_)) ||
+        (!MakeFolder(target_, reason_) && !IsDirectory(target_))) {
+      error = Unwritable();
       return false;
     }
-    Folder::Open(target_, out_, found);
+    reason_.clear();  // another run made it meanwhile
+    if (!Folder::Open(target_, out_, found) && found == EntryKind::Missing) Failed();
   }
   if (!out_.IsOpen()) {
-    error = german::FillIn(found == EntryKind::File    ? german::kOutputNotAFolder
-                           : found == EntryKind::Other ? german::kOutputIsLink
-                                                       : german::kOutputUnwritable,
-                           {target_});
+    error = found == EntryKind::File    ? german::FillIn(german::kOutputNotAFolder, {target_})
+            : found == EntryKind::Other ? german::FillIn(german::kOutputIsLink, {target_})
+                                        : Unwritable();
     return false;
   }
   if (!out_.Lock()) {
@@ -198,7 +198,8 @@ bool CatalogueFolder::ReadOldRecord(std::string& error) {
   if (kind == EntryKind::Missing) {
     std::vector<Entry> entries;
     if (!out_.List(entries)) {
-      error = german::FillIn(german::kOutputUnwritable, {target_});
+      Failed();
+      error = Unwritable();
       return false;
     }
     const bool onlyWork = std::all_of(entries.begin(), entries.end(), [](const Entry& entry) {
@@ -219,15 +220,15 @@ bool CatalogueFolder::ReadOldRecord(std::string& error) {
 
 bool CatalogueFolder::MakeWorkFolder(std::string& error) {
   workName_ = WorkFolderName(ProcessId());
-  bool made = out_.MakeSub(workName_, work_);
+  bool made = out_.MakeSub(workName_, work_) || Failed();
   for (const char* path : kCatalogueFolders) {
     const auto [above, last] = SplitCataloguePath(path);
     const Folder* container = above.empty() ? &work_ : WorkFolder(above);
     Folder folder;
-    made = made && container != nullptr && container->MakeSub(last, folder);
+    made = made && container != nullptr && (container->MakeSub(last, folder) || Failed());
     if (made) workFolders_.emplace(path, std::move(folder));
   }
-  if (!made) error = german::FillIn(german::kOutputUnwritable, {target_});
+  if (!made) error = Unwritable();
   return made;
 }
 
@@ -260,16 +261,31 @@ bool CatalogueFolder::ReadPart(const std::string& path, std::uint64_t maxBytes,
 bool CatalogueFolder::Stage(const std::string& path, const std::string& bytes) {
   const auto [folder, name] = SplitCataloguePath(path);
   const Folder* holder = WorkFolder(folder);
-  if (holder == nullptr || !holder->WriteNewFile(name, bytes)) return false;
+  if (holder == nullptr) return false;
+  if (!holder->WriteNewFile(name, bytes)) return Failed();
   std::lock_guard<Mutex> lock(stagedLock_);
   staged_.insert(path);
   return true;
 }
 
+bool CatalogueFolder::Failed() {
+  const std::string reason = LastSystemReason();
+  std::lock_guard<Mutex> lock(reasonLock_);
+  if (reason_.empty()) reason_ = reason;
+  return false;
+}
+
+std::string CatalogueFolder::Unwritable() const {
+  std::lock_guard<Mutex> lock(reasonLock_);
+  return reason_.empty() ? german::FillIn(german::kOutputUnwritable, {target_})
+                         : german::FillIn(german::kOutputUnwritableBecause, {target_, reason_});
+}
+
 bool CatalogueFolder::WriteRecord(const CatalogueRecord& record) {
   const bool replace = out_.KindOf(kRecordFile) != EntryKind::Missing;
-  return work_.WriteNewFile(kRecordFile, RecordJson(record)) &&
-         work_.Move(kRecordFile, out_, kRecordFile, replace);
+  return (work_.WriteNewFile(kRecordFile, RecordJson(record)) &&
+          work_.Move(kRecordFile, out_, kRecordFile, replace)) ||
+         Failed();
 }
 
 // Every catalogue folder the new catalogue needs stands in it as a real
@@ -284,8 +300,8 @@ bool CatalogueFolder::PlaceFolders(const std::set<std::string>& folders) {
     Folder folder;
     EntryKind found;
     if (!container->OpenSub(last, folder, found)) {
-      if (found != EntryKind::Missing && !container->RemoveEntry(last)) return false;
-      if (!container->MakeSub(last, folder)) return false;
+      if (found != EntryKind::Missing && !container->RemoveEntry(last)) return Failed();
+      if (!container->MakeSub(last, folder)) return Failed();
     }
     outFolders_.emplace(path, std::move(folder));
   }
@@ -299,7 +315,8 @@ bool CatalogueFolder::MoveStaged(bool topLevel) {
     const Folder* from = WorkFolder(folder);
     const Folder* to = OutFolder(folder);
     const bool ours = old_.files.count(path) > 0;
-    if (from == nullptr || to == nullptr || !from->Move(name, *to, name, ours)) return false;
+    if (from == nullptr || to == nullptr) return false;
+    if (!from->Move(name, *to, name, ours)) return Failed();
   }
   return true;
 }
@@ -328,14 +345,13 @@ bool CatalogueFolder::NamesAreFree(const CatalogueRecord& record, std::string& e
 }
 
 bool CatalogueFolder::Commit(CatalogueRecord record, std::string& error) {
-  const std::string unwritable = german::FillIn(german::kOutputUnwritable, {target_});
   if (!NamesAreFree(record, error)) return false;
   CatalogueRecord both = old_;
   both.files.insert(record.files.begin(), record.files.end());
   both.folders.insert(record.folders.begin(), record.folders.end());
   if (!WriteRecord(both) || !PlaceFolders(record.folders) || !MoveStaged(false) ||
       !MoveStaged(true)) {
-    error = unwritable;
+    error = Unwritable();
     return false;
   }
   for (const std::string& path : old_.files) {
@@ -349,7 +365,7 @@ bool CatalogueFolder::Commit(CatalogueRecord record, std::string& error) {
   }
   new_ = std::move(record);
   if (!WriteRecord(new_)) {
-    error = unwritable;
+    error = Unwritable();
     return false;
   }
   committed_ = true;

@@ -49,6 +49,8 @@ class CatalogueFolder {
   // What the folder holds that the catalogue did not write, after Commit:
   // each stays where it is, untouched.
   std::vector<std::string> Foreign() const;
+  // Why the catalogue cannot be written, with the system's reason when it gave one.
+  std::string Unwritable() const;
   // Problems met on the way that did not stop the run, in German.
   const std::vector<std::string>& Notes() const { return notes_; }
 
@@ -56,6 +58,8 @@ class CatalogueFolder {
   bool ReadOldRecord(std::string& error);
   bool MakeWorkFolder(std::string& error);
   void RemoveLeftoverWork();
+  // Keeps the system's reason for a call that just failed; returns false.
+  bool Failed();
   bool NamesAreFree(const CatalogueRecord& record, std::string& error) const;
   bool WriteRecord(const CatalogueRecord& record);
   bool PlaceFolders(const std::set<std::string>& folders);
@@ -76,6 +80,8 @@ class CatalogueFolder {
   Mutex stagedLock_;
   std::set<std::string> staged_;
   std::vector<std::string> notes_;
+  mutable Mutex reasonLock_;
+  std::string reason_;  // of the first call that failed
   bool committed_ = false;
 };
 

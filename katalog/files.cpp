@@ -11,6 +11,7 @@
 
 #include "analyze.h"
 #include "katalog_texts.h"
+#include "system_reason.h"
 
 namespace katalog {
 namespace {
@@ -100,13 +101,11 @@ bool PathExists(const std::string& path) {
   return fs::exists(status);
 }
 
-bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) {
+bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries, std::string& reason) {
   entries.clear();
   std::error_code error;
   fs::directory_iterator it(PathOf(folder), error);
-  if (error) return false;
-  for (; it != fs::directory_iterator(); it.increment(error)) {
-    if (error) return false;
+  for (; !error && it != fs::directory_iterator(); it.increment(error)) {
     std::error_code kindError;
     const bool directory = it->is_directory(kindError);
     try {
@@ -115,6 +114,7 @@ bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) {
       // A Windows name that is no valid UTF-16 has no UTF-8 form: no file of ours.
     }
   }
+  if (error) reason = SystemReason(error);
   return !error;
 }
 
@@ -167,15 +167,21 @@ bool ReadWholeFile(const std::string& path, std::uint64_t maxBytes, std::string&
   }
 }
 
-bool MakeFolder(const std::string& path) {
+bool MakeFolder(const std::string& path, std::string& reason) {
   std::error_code error;
-  return fs::create_directory(PathOf(path), error) && !error;
+  const bool made = fs::create_directory(PathOf(path), error) && !error;
+  if (error) reason = SystemReason(error);
+  return made;
 }
 
-bool MakeFolders(const std::string& path) {
+bool MakeFolders(const std::string& path, std::string& reason) {
   std::error_code error;
   fs::create_directories(PathOf(path), error);
-  return !error && IsDirectory(path);
+  if (error)
+    reason = SystemReason(error);
+  else if (!IsDirectory(path))
+    reason = german::kReasonNotAFolder;
+  return reason.empty();
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {

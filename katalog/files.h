@@ -23,7 +23,8 @@ struct FolderEntry {
   std::string name;  // as the system gives it; on Windows converted to UTF-8
   bool directory;
 };
-bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries);
+// False, and the system's reason, when the folder cannot be read.
+bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries, std::string& reason);
 
 // The regular file opened for binary reading; nullptr for anything else (a
 // pipe put where a file belongs is never waited for).
@@ -37,10 +38,11 @@ std::unique_ptr<lister::FileReader> OpenFileReader(const std::string& path, std:
 bool ReadWholeFile(const std::string& path, std::uint64_t maxBytes, std::string& bytes,
                    std::string& error);
 
-// A new folder; false when it exists already or cannot be made.
-bool MakeFolder(const std::string& path);
-// Creates every missing folder of the path.
-bool MakeFolders(const std::string& path);
+// A new folder; false when it exists already or cannot be made, and the
+// system's reason.
+bool MakeFolder(const std::string& path, std::string& reason);
+// Creates every missing folder of the path; when it cannot, the system's reason.
+bool MakeFolders(const std::string& path, std::string& reason);
 
 // The path of a file in a folder, with one separator between them.
 std::string JoinPath(const std::string& folder, const std::string& name);

@@ -165,7 +165,9 @@ bool Folder::WriteNewFile(const std::string& name, const void* bytes, std::size_
   const bool written = WriteAll(fd, static_cast<const char*>(bytes), size);
   const bool closed = close(fd) == 0;
   if (written && closed) return true;
+  const int why = errno;  // for the caller, past the clean-up
   unlinkat(fd_, name.c_str(), 0);
+  errno = why;
   return false;
 }
 

@@ -22,7 +22,6 @@ inline constexpr char kJobsRange[] = "-j erwartet eine Zahl von 1 bis {}, nicht 
 inline constexpr char kUnknownOption[] = "Unbekannte Option: {}";
 inline constexpr char kSecondFolder[] =
     "Es ist nur ein Szenarienordner anzugeben; \"{}\" ist einer zu viel.";
-inline constexpr char kFolderUnreadable[] = "Der Szenarienordner {} kann nicht gelesen werden.";
 inline constexpr char kNoGameFound[] =
     "Das Spiel wurde nicht gefunden (kein Registryeintrag \"InstallLocation\"); bitte den "
     "Szenarienordner angeben.";
@@ -48,6 +47,19 @@ inline constexpr char kObsoleteKept[] =
     "wieder.";
 inline constexpr char kStopped[] = "Abgebrochen; der Katalog {} bleibt, wie er war.";
 inline constexpr char kOutputUnwritable[] = "Der Katalog kann nicht nach {} geschrieben werden.";
+inline constexpr char kOutputUnwritableBecause[] =
+    "Der Katalog kann nicht nach {} geschrieben werden: {}.";
+inline constexpr char kFolderUnreadableBecause[] =
+    "Der Szenarienordner {} kann nicht gelesen werden: {}.";
+// Why, as the system says it.
+inline constexpr char kReasonReadOnly[] = "der Datenträger ist schreibgeschützt";
+inline constexpr char kReasonNoPermission[] = "der Zugriff ist nicht erlaubt";
+inline constexpr char kReasonDiskFull[] = "der Datenträger ist voll";
+inline constexpr char kReasonMissing[] = "der Ordner fehlt";
+inline constexpr char kReasonNotAFolder[] = "ein Teil des Pfads ist kein Ordner";
+inline constexpr char kReasonIsNoFolder[] = "er ist kein Ordner";
+inline constexpr char kReasonTooLarge[] = "eine Datei würde größer, als das System erlaubt";
+inline constexpr char kReasonCode[] = "Systemfehler {}";
 inline constexpr char kOutputNotReplaced[] =
     "Der alte Katalog {} kann nicht ersetzt werden; er bleibt, wie er war.";
 inline constexpr char kNameNotUtf8[] = "übersprungen: der Dateiname ist kein gültiges UTF-8";

@@ -19,10 +19,10 @@ bool HasScenarioExtension(const std::string& name) {
 
 }  // namespace
 
-bool ListScenarios(const std::string& folder, ScenarioListing& listing) {
+bool ListScenarios(const std::string& folder, ScenarioListing& listing, std::string& reason) {
   listing = ScenarioListing();
   std::vector<FolderEntry> entries;
-  if (!ListFolder(folder, entries)) return false;
+  if (!ListFolder(folder, entries, reason)) return false;
   for (const FolderEntry& entry : entries) {
     if (entry.directory || !HasScenarioExtension(entry.name) ||
         lister::IsLeftOutOfScenarioList(entry.name))

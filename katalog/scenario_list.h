@@ -13,7 +13,7 @@ struct ScenarioListing {
   std::vector<std::string> skipped;  // "<name>: <reason>" for names that cannot be used
 };
 
-// False when the folder cannot be read.
-bool ListScenarios(const std::string& folder, ScenarioListing& listing);
+// False, and the system's reason, when the folder cannot be read.
+bool ListScenarios(const std::string& folder, ScenarioListing& listing, std::string& reason);
 
 }  // namespace katalog

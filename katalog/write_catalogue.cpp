@@ -195,8 +195,13 @@ int JobsFor(int requested, std::size_t scenarios) {
 CatalogueResult WriteCatalogue(const CatalogueOptions& options) {
   CatalogueResult result;
   ScenarioListing listing;
-  if (!IsDirectory(options.scenarioFolder) || !ListScenarios(options.scenarioFolder, listing)) {
-    result.error = german::FillIn(german::kFolderUnreadable, {options.scenarioFolder});
+  std::string reason;
+  if (!IsDirectory(options.scenarioFolder))
+    reason =
+        PathExists(options.scenarioFolder) ? german::kReasonIsNoFolder : german::kReasonMissing;
+  if (!reason.empty() || !ListScenarios(options.scenarioFolder, listing, reason)) {
+    result.error =
+        german::FillIn(german::kFolderUnreadableBecause, {options.scenarioFolder, reason});
     return result;
   }
   result.problems = listing.skipped;
@@ -205,9 +210,8 @@ CatalogueResult WriteCatalogue(const CatalogueOptions& options) {
   const std::atomic<bool>& stop = options.stop != nullptr ? *options.stop : kNeverStop;
   CatalogueFolder output;
   if (!output.Begin(options.outputFolder, result.error)) return result;
-  const std::string unwritable = german::FillIn(german::kOutputUnwritable, {options.outputFolder});
   if (!StageListerPictures(output, output.OldRecord().program == kBuildId)) {
-    result.error = unwritable;
+    result.error = output.Unwritable();
     return result;
   }
 
@@ -235,7 +239,7 @@ CatalogueResult WriteCatalogue(const CatalogueOptions& options) {
     return result;
   }
   if (work.failed) {
-    result.error = unwritable;
+    result.error = output.Unwritable();
     return result;
   }
 
@@ -258,7 +262,7 @@ CatalogueResult WriteCatalogue(const CatalogueOptions& options) {
   const std::string json = CatalogueJson(WindowCaptions(), work.json);
   work.json.clear();
   if (!output.Stage(kDataFile, json + "\n") || !output.Stage(kPageFile, MakePage(json))) {
-    result.error = unwritable;
+    result.error = output.Unwritable();
     return result;
   }
   if (!output.Commit(std::move(record), result.error)) return result;

@@ -25,7 +25,7 @@ expect 2 "Der Option -j fehlt ihr Wert." -- "$folder" -j
 expect 2 "Unbekannte Option: -x" -- "$folder" -x
 expect 2 "Die Option -o ist mehr als einmal angegeben." -- "$folder" -o a -o b
 expect 2 "ist einer zu viel." -- "$folder" "$folder"
-expect 1 "Der Szenarienordner fehlt kann nicht gelesen werden." -- fehlt
+expect 1 "Der Szenarienordner fehlt kann nicht gelesen werden: der Ordner fehlt." -- fehlt
 mkdir Briefe && echo "Liebe Mutter" >Briefe/brief.txt
 expect 1 "Briefe ist kein Katalogordner (es fehlt katalog-inhalt.json) und wird nicht verändert." \
   -- "$folder" -o Briefe

@@ -198,7 +198,8 @@ TEST_F(OutputFolderTest, TheOldCatalogueStaysWhenWritingFails) {
   const CatalogueResult result = Write(out);
   setrlimit(RLIMIT_FSIZE, &limit);
   EXPECT_FALSE(result.written);
-  EXPECT_EQ(result.error, german::FillIn(german::kOutputUnwritable, {out.string()}));
+  EXPECT_EQ(result.error, german::FillIn(german::kOutputUnwritableBecause,
+                                         {out.string(), german::kReasonTooLarge}));
   EXPECT_EQ(Files(out), before);
   ExpectOnly(work_, {"katalog"});
 }
@@ -223,17 +224,36 @@ TEST_F(OutputFolderTest, WorkingFoldersOfEndedRunsGo) {
   EXPECT_TRUE(result.notes.empty());
 }
 
-TEST_F(OutputFolderTest, UnreadableFolderAndUnwritableOutput) {
-  CatalogueResult result = Write(work_ / "katalog", 2, (work_ / "gibt es nicht").string());
-  EXPECT_FALSE(result.written);
-  EXPECT_EQ(result.error,
-            german::FillIn(german::kFolderUnreadable, {(work_ / "gibt es nicht").string()}));
-  std::ofstream(work_ / "Datei") << "x";
-  result = Write(work_ / "Datei" / "katalog");
-  EXPECT_FALSE(result.written);
-  EXPECT_EQ(result.error,
-            german::FillIn(german::kOutputUnwritable, {(work_ / "Datei" / "katalog").string()}));
-  ExpectOnly(work_, {"Datei"});
+// Each failure says why, as the system gave it.
+TEST_F(OutputFolderTest, UnreadableFolderAndUnwritableOutputSayWhy) {
+  WriteBytes(work_ / "Datei", "x");
+  fs::create_directories(work_ / "nur lesbar");
+  fs::permissions(work_ / "nur lesbar", fs::perms::owner_read | fs::perms::owner_exec);
+  const bool rootIgnoresPermissions = geteuid() == 0;
+  const struct {
+    fs::path folder, out;
+    std::string error;
+  } kCases[] = {
+      {work_ / "gibt es nicht", work_ / "katalog",
+       german::FillIn(german::kFolderUnreadableBecause,
+                      {(work_ / "gibt es nicht").string(), german::kReasonMissing})},
+      {work_ / "Datei", work_ / "katalog",
+       german::FillIn(german::kFolderUnreadableBecause,
+                      {(work_ / "Datei").string(), german::kReasonIsNoFolder})},
+      {kSamples, work_ / "Datei" / "katalog",
+       german::FillIn(german::kOutputUnwritableBecause,
+                      {(work_ / "Datei" / "katalog").string(), german::kReasonNotAFolder})},
+      {kSamples, work_ / "nur lesbar" / "katalog",
+       german::FillIn(german::kOutputUnwritableBecause,
+                      {(work_ / "nur lesbar" / "katalog").string(), german::kReasonNoPermission})},
+  };
+  for (const auto& c : kCases) {
+    if (rootIgnoresPermissions && c.out.parent_path().filename() == "nur lesbar") continue;
+    const CatalogueResult result = Write(c.out, 2, c.folder.string());
+    EXPECT_FALSE(result.written);
+    EXPECT_EQ(result.error, c.error);
+  }
+  ExpectOnly(work_, {"Datei", "nur lesbar"});
 }
 
 // A pipe where a file belongs is never waited for, and a text file nested

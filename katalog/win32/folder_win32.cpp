@@ -200,8 +200,14 @@ bool Folder::WriteNewFile(const std::string& name, const void* bytes, std::size_
     at += piece;
     size -= piece;
   }
-  if (!written) DeleteThroughHandle(file);
-  return CloseHandle(file) && written;
+  if (!written) {
+    const DWORD why = GetLastError();  // for the caller, past the clean-up
+    DeleteThroughHandle(file);
+    CloseHandle(file);
+    SetLastError(why);
+    return false;
+  }
+  return CloseHandle(file);
 }
 
 // A name that is no folder is first replaced, by a rename, with an empty
