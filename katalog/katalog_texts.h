@@ -16,6 +16,26 @@ inline constexpr char kCannotRead[] = "Die Datei {} kann nicht gelesen werden.";
 
 // The run.
 inline constexpr char kUsage[] = "Aufruf: katalog [SZENARIENORDNER] [-o AUSGABEORDNER] [-j JOBS]";
+// What --help prints after the usage line; {} is the most jobs.
+inline constexpr char kHelp[] =
+    "Schreibt alle Szenarien eines Ordners auf eine Seite, die jeder Browser von der Platte\n"
+    "öffnet: mit Suche, Filtern, Sortierung und den Seiten des Listers zu jedem Szenario.\n"
+    "\n"
+    "  SZENARIENORDNER   der Ordner mit den .scn-Dateien und ihren Begleitdateien; katalog.exe\n"
+    "                    nimmt ohne ihn den Szenarienordner des Spiels aus der Registry und\n"
+    "                    öffnet die Seite danach im Browser\n"
+    "  -o AUSGABEORDNER  wohin der Katalog geht; ohne -o: szenarienkatalog im aktuellen Ordner\n"
+    "                    (katalog.exe ohne Szenarienordner: \"Valdorum Szenarienkatalog\" in den\n"
+    "                    lokalen Anwendungsdaten). Ein Ordner, der kein Katalog ist, bleibt,\n"
+    "                    wie er ist; in einem Katalog bleibt alles, was der Katalog nicht "
+    "schrieb.\n"
+    "  -j JOBS           wie viele Szenarien zugleich gelesen werden, 1 bis {}; ohne -j einer\n"
+    "                    je Prozessor\n"
+    "  -h, --help        diese Hilfe\n"
+    "\n"
+    "Rückgabewert: 0, wenn der Katalog geschrieben ist (beschädigte Szenarien eingeschlossen);\n"
+    "1, wenn der Szenarienordner nicht gelesen oder der Katalog nicht geschrieben werden kann;\n"
+    "2 bei Argumenten, die katalog nicht kennt.";
 inline constexpr char kMissingValue[] = "Der Option {} fehlt ihr Wert.";
 inline constexpr char kOptionTwice[] = "Die Option {} ist mehr als einmal angegeben.";
 inline constexpr char kJobsRange[] = "-j erwartet eine Zahl von 1 bis {}, nicht \"{}\".";

@@ -45,23 +45,28 @@ bool ErrorIsTerminal() {
 #endif
 }
 
-// UTF-8 text on standard error; a Windows console gets it as UTF-16, so that
-// umlauts show whatever its code page. Control characters that a file name
-// brings are shown as \xNN, so that none reaches the terminal.
-void PrintError(const std::string& text) {
+// UTF-8 text on standard output or standard error; a Windows console gets it
+// as UTF-16, so that umlauts show whatever its code page.
+void Print(FILE* stream, const std::string& text) {
 #ifdef _WIN32
-  HANDLE console = GetStdHandle(STD_ERROR_HANDLE);
+  HANDLE console = GetStdHandle(stream == stdout ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
   DWORD mode;
   if (GetConsoleMode(console, &mode)) {
+    std::fflush(stream);
     const std::wstring wide = lister::Widen(text);
     DWORD written;
     WriteConsoleW(console, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
     return;
   }
 #endif
-  std::fwrite(text.data(), 1, text.size(), stderr);
-  std::fflush(stderr);
+  std::fwrite(text.data(), 1, text.size(), stream);
+  std::fflush(stream);
 }
+
+void PrintError(const std::string& text) { Print(stderr, text); }
+
+// Control characters that a file name brings are shown as \xNN, so that
+// none reaches the terminal.
 
 void PrintLine(const std::string& text) { PrintError(EscapeControls(text) + "\n"); }
 
@@ -69,6 +74,7 @@ struct Arguments {
   std::string folder;
   std::string output;
   int jobs = 0;
+  bool help = false;
 };
 
 bool ParseJobs(const std::string& text, int& jobs) {
@@ -94,6 +100,8 @@ std::string ParseArguments(const std::vector<std::string>& args, Arguments& pars
       } else if (!ParseJobs(args[i], parsed.jobs)) {
         return FillIn(german::kJobsRange, {std::to_string(kMaxJobs), args[i]});
       }
+    } else if (arg == "-h" || arg == "--help") {
+      parsed.help = true;
     } else if (!arg.empty() && arg[0] == '-') {
       return FillIn(german::kUnknownOption, {arg});
     } else if (!parsed.folder.empty() || arg.empty()) {
@@ -152,6 +160,11 @@ int Run(const std::vector<std::string>& args) {
     PrintLine(german::kUsage);
     return kUsageStatus;
   }
+  if (arguments.help) {
+    Print(stdout, std::string(german::kUsage) + "\n\n" +
+                      german::FillIn(german::kHelp, {std::to_string(kMaxJobs)}) + "\n");
+    return 0;
+  }
   std::string error;
   if (!ChooseFolders(arguments, error)) {
     PrintLine(error);
@@ -188,8 +201,7 @@ int Run(const std::vector<std::string>& args) {
   PrintLine(german::FillIn(
       german::kSummary, {std::to_string(result.scenarios), std::to_string(result.damaged),
                          Decimal(seconds), Decimal(result.outputBytes / 1e6), arguments.output}));
-  std::printf("%s\n", result.page.c_str());
-  std::fflush(stdout);
+  Print(stdout, result.page + "\n");
   FinishStop();
   return 0;
 }

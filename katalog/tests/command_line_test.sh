@@ -38,6 +38,10 @@ grep -qE "^[0-9]+ Szenarien, davon [0-9]+ beschädigt, in [0-9]+,[0-9] s; [0-9]+
   { echo "FAIL: no summary line"; cat err.txt; failures=$((failures + 1)); }
 [ "$(cat out.txt)" = "szenarienkatalog/index.html" ] && [ -f szenarienkatalog/szenarien.json ] ||
   { echo "FAIL: the page's path on standard output"; cat out.txt; failures=$((failures + 1)); }
+# --help explains every option, on standard output.
+"$katalog" --help >out.txt 2>err.txt && grep -qF "$usage" out.txt && grep -qF -- "-j JOBS " out.txt &&
+  grep -qF "1 bis 32" out.txt && [ ! -s err.txt ] ||
+  { echo "FAIL: --help"; cat out.txt err.txt; failures=$((failures + 1)); }
 # Control characters of a file name never reach the terminal.
 mkdir Glocke && cp "$folder/Tiberis.xml" "$(printf 'Glocke/Kling\a\033[31m.scn')"
 "$katalog" Glocke -o Glockenkatalog >/dev/null 2>err.txt
