@@ -600,7 +600,10 @@
     const parts = layLabels(labels, 'felder breit');
     const firstFields = parts.findIndex((part) => part.tagName === 'DL');
     if (firstFields >= 0) parts.splice(firstFields, 0, make('h4', '', captions.AllgemeinLabel));
-    page.append(make('div', 'regel'), ...parts);
+    // The window's rule below the first line.
+    if (parts.length && parts[0].tagName !== 'DL') parts[0].classList.add('kopf');
+    parts.splice(parts.length && parts[0].tagName !== 'DL' ? 1 : 0, 0, make('div', 'regel'));
+    page.append(...parts);
     return page;
   }
 
