@@ -22,17 +22,24 @@ constexpr char kRowsPlaceholder[] = "{{KATALOG_ZEILEN}}";
 // the table shows, sorts and filters by, and what the address and the data
 // part are found by.
 constexpr const char* kRowFields[] = {
-    "id",           "file",          "key",          "damage",      "thumbnail",
-    "mapSide",      "invasionCount", "militaryRequestCount",        "cityCount",
-    "tradeCityCount", "goodsSold",   "goodsBought",  "requestCount", "description",
-    "labels"};
+    "id",           "file",           "key",           "damage",
+    "thumbnail",    "mapSide",        "invasionCount", "militaryRequestCount",
+    "cityCount",    "tradeCityCount", "goodsSold",     "goodsBought",
+    "requestCount", "description",    "labels"};
 
 // The labels that the table shows or names a column by; the others only the
 // detail view.
-constexpr const char* kRowLabels[] = {
-    "ScnStatusInfo",  "MapLocationInfo", "ZielInfo",  "MilitaryRequestsInfo",
-    "MilitaryInvasionsInfo", "CultureInfo", "SecurityInfo", "ProsperityInfo",
-    "FavorInfo",      "PopulationInfo",  "MapSizeInfo"};
+constexpr const char* kRowLabels[] = {"ScnStatusInfo",
+                                      "MapLocationInfo",
+                                      "ZielInfo",
+                                      "MilitaryRequestsInfo",
+                                      "MilitaryInvasionsInfo",
+                                      "CultureInfo",
+                                      "SecurityInfo",
+                                      "ProsperityInfo",
+                                      "FavorInfo",
+                                      "PopulationInfo",
+                                      "MapSizeInfo"};
 
 void AppendJson(std::string& out, const JsonValue& value);
 
@@ -108,7 +115,8 @@ void AppendSearchTexts(std::string& out, const JsonValue& scenario) {
 
 // Each goods name of every city's slots once, sold before bought, with the
 // picture of the first slot that names it.
-void CollectGoods(const JsonValue& scenario, std::vector<std::pair<std::string, JsonValue>>& goods) {
+void CollectGoods(const JsonValue& scenario,
+                  std::vector<std::pair<std::string, JsonValue>>& goods) {
   for (const JsonValue& city : scenario["cities"].items)
     for (const char* side : {"sells", "buys"})
       for (const JsonValue& slot : city[side].items) {

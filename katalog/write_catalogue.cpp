@@ -45,12 +45,10 @@ bool StageListerPictures(CatalogueFolder& output, bool sameProgram) {
     return output.Stage(path, bytes());
   };
   auto stage = [&](const std::string& path, const EmbeddedFile& file) {
-    return stageBytes(path, [&] {
-      return std::string(reinterpret_cast<const char*>(file.bytes), file.size);
-    });
+    return stageBytes(
+        path, [&] { return std::string(reinterpret_cast<const char*>(file.bytes), file.size); });
   };
-  if (!stage("bilder/banner.png", kBannerPng) || !stageBytes(kFontsFile, FontsScript))
-    return false;
+  if (!stage("bilder/banner.png", kBannerPng) || !stageBytes(kFontsFile, FontsScript)) return false;
   for (std::size_t i = 0; i < kGoodsPictureCount; ++i)
     if (!stage(std::string("bilder/waren/") + kGoodsPictures[i].name + ".png",
                kGoodsPictures[i].png))
