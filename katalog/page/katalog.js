@@ -9,7 +9,7 @@
   const ROWS_SHOWN_MARK = 'katalog-zeilen-gezeigt';
   const SEARCH_READY_MARK = 'katalog-suche-bereit';
   const ROW_HEIGHT = 96;  // pixels; every row of the table is as high
-  const ROWS_AROUND = 8;  // rows kept in the document above and below the window
+  const ROWS_AROUND = 3;  // rows kept in the document above and below the window
   const SEARCH_CHUNK = 400;  // scenarios whose search texts are prepared in one task
   const FONTS_SCRIPT = 'bilder/schriften.js';
   const KEY = /^[0-9a-f]{32}$/;
@@ -164,6 +164,7 @@
   }
 
   function matchesQuery(row, words) {
+    if (row.folded === undefined && words.length) setSearchText(row, rowSearchText(row));
     return words.every((w) => row.folded.includes(w.folded) ||
                               row.writtenOut.includes(w.writtenOut));
   }
@@ -181,6 +182,11 @@
   function searchMatches(words) {
     const reuse = lastSearch && lastSearch.generation === searchGeneration &&
         narrows(words, lastSearch.words);
+    if (reuse && words.length === lastSearch.words.length &&
+        words.every((w, i) => w.folded === lastSearch.words[i].folded &&
+                              w.writtenOut === lastSearch.words[i].writtenOut)) {
+      return lastSearch.matched;
+    }
     const matched = new Uint8Array(rows.length);
     for (const row of rows) {
       if (reuse && !lastSearch.matched[row.index]) continue;
@@ -497,23 +503,31 @@
     return row.traded;
   }
 
-  function passesFilters(row, goods) {
+  // The tests of the filters that stand at a choice, read once per update.
+  function chosenFilters(goods) {
+    const tests = [];
     for (const filter of filters) {
       const chosen = filter.element.value;
-      if (chosen && filter.value(row) !== chosen) return false;
+      if (chosen) tests.push((row) => filter.value(row) === chosen);
     }
     for (const filter of yesNoFilters) {
       const chosen = filter.element.value;
-      const count = filter.count(row);
-      if (chosen && (count == null || (chosen === 'ja') !== (count > 0))) return false;
+      if (chosen) {
+        tests.push((row) => {
+          const count = filter.count(row);
+          return count != null && (chosen === 'ja') === (count > 0);
+        });
+      }
     }
-    return goods.every((good) => tradedGoods(row).has(good));
+    if (goods.length) tests.push((row) => goods.every((good) => tradedGoods(row).has(good)));
+    return tests;
   }
 
   function applyFilters() {
     const matched = searchMatches(queryWords($('suche').value));
     const goods = chosenGoods();
-    showRows(order.filter((row) => matched[row.index] && passesFilters(row, goods)));
+    const tests = chosenFilters(goods);
+    showRows(order.filter((row) => matched[row.index] && tests.every((test) => test(row))));
     $('waren-zusammenfassung').textContent =
         goods.length ? 'Waren: ' + goods.join(', ') : 'Waren: alle';
     $('keine-treffer').hidden = shown.length > 0;
@@ -816,9 +830,8 @@
   // ---- Start ---------------------------------------------------------------
 
   const rows = (table ? table.scenarios : []).map((s, index) => {
-    const row = {s, index, labels: labelsByName(s.labels), element: null};
-    setSearchText(row, rowSearchText(row));
-    return row;
+    // The search texts are made when a search or the search file first needs them.
+    return {s, index, labels: labelsByName(s.labels), element: null, folded: undefined};
   });
   const byName = new Map();
   const byFile = new Map();
