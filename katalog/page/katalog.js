@@ -224,7 +224,7 @@
   const columns = [
     {title: () => 'Szenario', value: (r) => r.s.id, text: true, cell: scenarioCell},
     {title: () => 'Art', value: (r) => labelText(r, 'ScnStatusInfo'), text: true},
-    {title: () => 'Karte', value: (r) => r.s.mapSide,
+    {title: () => captions.TabKarte, value: (r) => r.s.mapSide,
      cell: (r) => cell('', labelText(r, 'MapSizeInfo'))},
     {title: () => 'Region', value: (r) => labelText(r, 'MapLocationInfo'), text: true},
     {title: () => captions.TabZiele, value: (r) => labelText(r, 'ZielInfo'), text: true,
