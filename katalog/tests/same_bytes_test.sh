@@ -46,7 +46,7 @@ same_as_linux
 # A picture of the catalogue replaced by a link to a file, then no longer needed: the link
 # goes, the file it points to stays (Wine, asked to remove the link, removes its file).
 echo "Liebe Mutter" >"$work/Brief.txt"
-picture="$(grep -o '"file":"Tiberis.scn","damage":null,"thumbnail":{"path":"karten/[0-9a-f]*-klein\.png' \
+picture="$(grep -o '"file":"Tiberis.scn","key":"[0-9a-f]*","damage":null,"thumbnail":{"path":"karten/[0-9a-f]*-klein\.png' \
   "$work/windows/szenarien.json" | grep -o 'karten/.*')"
 rm "$work/windows/$picture" && ln -s "$work/Brief.txt" "$work/windows/$picture"
 cp "$scenarios/Tiberis.cs" "$work/Tiberis.cs"
