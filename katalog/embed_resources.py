@@ -1,8 +1,8 @@
 #!/usr/bin/python3
-"""embed_resources.py OUT_CPP TEMPLATE RESOURCES_DIR: writes the C++ source that holds what
-the catalogue program carries: the page template unchanged, the lister's three fonts, and its
-banner and goods bitmaps (RESOURCES_DIR, made by lister/resources/make_resources.py)
-converted to PNG."""
+"""embed_resources.py OUT_CPP PAGE_DIR RESOURCES_DIR: writes the C++ source that holds what
+the catalogue program carries: the page template sealed from its sources in PAGE_DIR
+(seal_template.py), the lister's three fonts, and its banner and goods bitmaps
+(RESOURCES_DIR, made by lister/resources/make_resources.py) converted to PNG."""
 import io
 import pathlib
 import sys
@@ -27,8 +27,10 @@ def Array(name, data):
 
 
 def main():
-    out, template, resources = (pathlib.Path(a) for a in sys.argv[1:4])
-    files = [("kPageTemplate", template.read_bytes())]
+    out, page, resources = (pathlib.Path(a) for a in sys.argv[1:4])
+    sys.path.insert(0, str(page))
+    import seal_template
+    files = [("kPageTemplate", seal_template.SealedTemplate(page).encode())]
     files += [(name, (resources / file).read_bytes()) for name, file in FONTS]
     files.append(("kBannerPng", Png(resources / "banner.bmp")))
     goods = [(bitmap.stem.upper(), Png(bitmap))

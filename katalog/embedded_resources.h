@@ -1,6 +1,7 @@
 // What the catalogue program carries inside itself, made at build time
-// (embed_resources.py): the page's template, the lister's three fonts, and
-// its banner and goods pictures as PNG.
+// (embed_resources.py): the page's template sealed with its style and script
+// (up to its row table), the lister's three fonts, and its banner and goods
+// pictures as PNG.
 #pragma once
 
 #include <cstddef>

@@ -1,5 +1,6 @@
-// The page: the template with the catalogue's data and the lister's fonts
-// filled in.
+// The page's files: index.html (the sealed template with the catalogue's row
+// table filled in), the search file it loads once its rows are shown, and the
+// fonts file. Described in docs/katalog-json.md.
 #pragma once
 
 #include <string>
@@ -18,7 +19,21 @@ bool FillTemplate(const std::string& page,
                   const std::vector<std::pair<std::string, std::string>>& values,
                   std::string& filled);
 
-// index.html from the catalogue's JSON text and the embedded template and fonts.
-std::string MakePage(const std::string& catalogueJson);
+inline constexpr char kFontsFile[] = "bilder/schriften.js";
+
+struct PageFiles {
+  std::string page;        // index.html
+  std::string searchPath;  // daten/suche-<digest of its bytes>.js
+  std::string search;
+};
+
+// The page and its search file from the window's captions (control, text)
+// and the scenario objects of szenarien.json, in its order. False when an
+// object does not read back.
+bool MakePageFiles(const std::vector<std::pair<std::string, std::string>>& captions,
+                   const std::vector<std::string>& scenarios, PageFiles& files);
+
+// bilder/schriften.js: the lister's fonts as base64, handed to the page.
+std::string FontsScript();
 
 }  // namespace katalog

@@ -37,14 +37,18 @@ std::string MapPath(const std::string& key, const char* suffix) {
   return "karten/" + key + suffix + ".png";
 }
 
-// The lister's banner and goods pictures, unless the old catalogue's are the
-// same program's.
+// The lister's banner, goods pictures and fonts, unless the old catalogue's
+// are the same program's.
 bool StageListerPictures(CatalogueFolder& output, bool sameProgram) {
-  auto stage = [&](const std::string& path, const EmbeddedFile& file) {
+  auto stageBytes = [&](const std::string& path, const auto& bytes) {
     if (sameProgram && output.HasPart(path)) return true;
-    return output.Stage(path, std::string(reinterpret_cast<const char*>(file.bytes), file.size));
+    return output.Stage(path, bytes());
   };
-  if (!stage("bilder/banner.png", kBannerPng)) return false;
+  auto stage = [&](const std::string& path, const EmbeddedFile& file) {
+    return stageBytes(
+        path, [&] { return std::string(reinterpret_cast<const char*>(file.bytes), file.size); });
+  };
+  if (!stage("bilder/banner.png", kBannerPng) || !stageBytes(kFontsFile, FontsScript)) return false;
   for (std::size_t i = 0; i < kGoodsPictureCount; ++i)
     if (!stage(std::string("bilder/waren/") + kGoodsPictures[i].name + ".png",
                kGoodsPictures[i].png))
@@ -246,7 +250,7 @@ CatalogueResult WriteCatalogue(const CatalogueOptions& options) {
   CatalogueRecord record;
   record.program = kBuildId;
   for (const char* folder : kCatalogueFolders) record.folders.insert(folder);
-  record.files = {kPageFile, kDataFile, "bilder/banner.png"};
+  record.files = {kPageFile, kDataFile, "bilder/banner.png", kFontsFile};
   for (std::size_t i = 0; i < kGoodsPictureCount; ++i)
     record.files.insert(std::string("bilder/waren/") + kGoodsPictures[i].name + ".png");
   for (std::size_t i = 0; i < listing.files.size(); ++i) {
@@ -259,9 +263,16 @@ CatalogueResult WriteCatalogue(const CatalogueOptions& options) {
   }
   result.scenarios = static_cast<int>(listing.files.size());
 
+  PageFiles page;
+  if (!MakePageFiles(WindowCaptions(), work.json, page) ||
+      (!output.HasPart(page.searchPath) && !output.Stage(page.searchPath, page.search))) {
+    result.error = output.Unwritable();
+    return result;
+  }
+  record.files.insert(page.searchPath);
   const std::string json = CatalogueJson(WindowCaptions(), work.json);
   work.json.clear();
-  if (!output.Stage(kDataFile, json + "\n") || !output.Stage(kPageFile, MakePage(json))) {
+  if (!output.Stage(kDataFile, json + "\n") || !output.Stage(kPageFile, page.page)) {
     result.error = output.Unwritable();
     return result;
   }

@@ -1,59 +1,69 @@
 #!/usr/bin/python3
-"""seal_template.py [--check] [TEMPLATE]: writes the digests of the page's own script and
-style into its Content-Security-Policy, so that the browser runs that script and applies
-that style and nothing else inline. Run it after every change to either; --check only
-reports whether the digests are current (exit status 1 when not).
+"""The page's template sealed from its sources, at build time: template.html (the markup)
+with katalog.css as its one style element and katalog.js as its one script element, and
+the SHA-256 digests of both in its Content-Security-Policy, so that the browser applies that
+style and runs that script and nothing else inline. What is left to fill is the row table,
+{{KATALOG_ZEILEN}}. Also the catalogue's fonts file, bilder/schriften.js.
 
-The data, fonts and pictures that fill the template live outside the script and the style,
-so filling it never changes the digests."""
+seal_template.py OUT: writes the sealed template to OUT, to look at."""
 import base64
 import hashlib
+import json
 import pathlib
 import re
 import sys
 
-TEMPLATE = pathlib.Path(__file__).resolve().parent / "template.html"
+PAGE = pathlib.Path(__file__).resolve().parent
+ROWS_PLACEHOLDER = "{{KATALOG_ZEILEN}}"
 
-# The page's one style element and its one script element without a type.
-STYLE = re.compile(r"<style>(.*?)</style>", re.S)
-SCRIPT = re.compile(r"<script>(.*?)</script>", re.S)
-SOURCES = (("script-src", SCRIPT), ("style-src", STYLE))
+# The families of the lister's window: family, weight, font file of the lister's resources.
+FONTS = (("Avery Deluxe", "400", "text-regular.ttf"), ("Avery Deluxe", "700", "text-bold.ttf"),
+         ("Formal436 BT", "400", "display.ttf"))
+
+# What a source may not hold: it would end its element early or be taken for a placeholder.
+FORBIDDEN = re.compile(r"</script|</style|<!--|\{\{", re.I)
 
 
 def Digest(text):
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
 
 
-def Sealed(template):
-    """The template with current digests."""
-    for directive, element in SOURCES:
-        bodies = element.findall(template)
-        if len(bodies) != 1:
-            raise ValueError(f"the template needs exactly one {element.pattern[:8]} element")
-        pattern = re.compile(re.escape(directive) + r" 'sha256-[A-Za-z0-9+/=]*'")
-        if len(pattern.findall(template)) != 1:
-            raise ValueError(f"the policy needs exactly one {directive} with a digest")
-        template = pattern.sub(lambda _: directive + " " + Digest(bodies[0]), template)
-    return template
+def Fill(template, values):
+    """Each placeholder, which must stand exactly once, replaced in one pass from left to
+    right, so that a value is never searched."""
+    pieces, rest = [], template
+    for placeholder, value in values:
+        if template.count(placeholder) != 1:
+            raise ValueError(f"the template must hold {placeholder} exactly once")
+        before, found, rest = rest.partition(placeholder)
+        if not found:
+            raise ValueError(f"{placeholder} is out of order in the template")
+        pieces += [before, value]
+    pieces.append(rest)
+    return "".join(pieces)
 
 
-def main():
-    arguments = sys.argv[1:]
-    check = "--check" in arguments
-    paths = [a for a in arguments if a != "--check"]
-    path = pathlib.Path(paths[0]) if paths else TEMPLATE
-    template = path.read_bytes().decode()
-    sealed = Sealed(template)
-    if sealed == template:
-        return 0
-    if check:
-        print(f"{path}: the digests of its script or style are out of date; "
-              f"run {pathlib.Path(__file__).name}", file=sys.stderr)
-        return 1
-    path.write_bytes(sealed.encode())
-    print(f"{path}: digests updated")
-    return 0
+def SealedTemplate(page=PAGE):
+    """The template with its style, script and their digests: the text of the page up to
+    its row table."""
+    style = (page / "katalog.css").read_bytes().decode()
+    script = (page / "katalog.js").read_bytes().decode()
+    for name, text in (("katalog.css", style), ("katalog.js", script)):
+        if FORBIDDEN.search(text):
+            raise ValueError(f"{name} holds {FORBIDDEN.search(text).group()!r}")
+    template = (page / "template.html").read_bytes().decode()
+    return Fill(template, [("{{SKRIPT_DIGEST}}", Digest(script)),
+                           ("{{STIL_DIGEST}}", Digest(style)), ("{{STIL}}", style),
+                           (ROWS_PLACEHOLDER, ROWS_PLACEHOLDER), ("{{SKRIPT}}", script)])
+
+
+def FontsScript(resources):
+    """bilder/schriften.js: katalogSchriften( the fonts as base64 );"""
+    faces = [{"family": family, "weight": weight,
+              "data": base64.b64encode((pathlib.Path(resources) / file).read_bytes()).decode()}
+             for family, weight, file in FONTS]
+    return "katalogSchriften(" + json.dumps(faces, separators=(",", ":")) + ");\n"
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    pathlib.Path(sys.argv[1]).write_bytes(SealedTemplate().encode())

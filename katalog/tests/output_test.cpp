@@ -189,11 +189,11 @@ TEST_F(OutputFolderTest, TheOldCatalogueStaysWhenWritingFails) {
   const fs::path out = work_ / "katalog";
   ASSERT_TRUE(Write(out).written);
   const auto before = Files(out);
-  // Files may grow to 64 kB only: the page, with its fonts, cannot be written.
+  // Files may grow to 40 kB only: the page, with its style and script, cannot be written.
   std::signal(SIGXFSZ, SIG_IGN);
   rlimit limit;
   getrlimit(RLIMIT_FSIZE, &limit);
-  const rlimit small{64 * 1024, limit.rlim_max};
+  const rlimit small{40 * 1024, limit.rlim_max};
   setrlimit(RLIMIT_FSIZE, &small);
   const CatalogueResult result = Write(out);
   setrlimit(RLIMIT_FSIZE, &limit);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # same_bytes_test.sh KATALOG_EXE NATIVE_BUILD WORK: katalog.exe under Wine and
-# the Linux build's katalog write the same szenarien.json and index.html for
-# the same folder (without the names Windows does not allow), and katalog.exe
+# the Linux build's katalog write the same szenarien.json and page files
+# (index.html, the fonts file, the data parts and the search file in daten/)
+# for the same folder (without the names Windows does not allow), and katalog.exe
 # without arguments finds the game through the registry and writes to the
 # local application data. Exit 77 (skip) when the Linux build is not there.
 set -euo pipefail
@@ -17,11 +18,15 @@ rm -rf "$work" && mkdir -p "$work"
 scenarios="$work/Spiel/Data/Scenarios"
 /usr/bin/python3 "$root/katalog/tests/make_test_folder.py" --portable "$make_scenarios" "$scenarios"
 "$katalog" "$scenarios" -o "$work/linux" >/dev/null
+same_as_linux() {
+  for file in szenarien.json index.html bilder/schriften.js; do
+    cmp "$work/linux/$file" "$work/windows/$file"
+  done
+  diff -r "$work/linux/daten" "$work/windows/daten"
+}
 windows_work="Z:${work//\//\\}"
 "$root/scripts/wine-run" "$exe" "$windows_work\\Spiel\\Data\\Scenarios" -o "$windows_work\\windows" >/dev/null
-for file in szenarien.json index.html; do
-  cmp "$work/linux/$file" "$work/windows/$file"
-done
+same_as_linux
 
 # A rebuild under Windows: the player's file and links in the catalogue (Unix links stand in
 # for junctions) stay as they are, nothing the links point to is touched, and the rest is
@@ -37,9 +42,7 @@ grep -qF "Nicht vom Katalog geschrieben, bleibt unberührt: Verweis, gespielt.tx
 [ "$(ls "$work/Briefe")" = "an Mutter.txt" ] && [ -L "$work/windows/karten/Verweis" ] &&
   [ "$(cat "$work/windows/gespielt.txt")" = "Tiberis, Legatus" ] ||
   { echo "the rebuild touched what it did not write"; exit 1; }
-for file in szenarien.json index.html; do
-  cmp "$work/linux/$file" "$work/windows/$file"
-done
+same_as_linux
 # A picture of the catalogue replaced by a link to a file, then no longer needed: the link
 # goes, the file it points to stays (Wine, asked to remove the link, removes its file).
 echo "Liebe Mutter" >"$work/Brief.txt"

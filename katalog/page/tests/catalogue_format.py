@@ -1,24 +1,43 @@
-"""The catalogue's data (szenarien.json, version 1, described in docs/katalog-json.md): its
-exact bytes, and a check that a catalogue holds every field in its place and that the
-derived fields agree with the window's texts they come from."""
+"""The catalogue's data (szenarien.json, version 2, described in docs/katalog-json.md): its
+exact bytes, a check that a catalogue holds every field in its place and that the derived
+fields agree with the window's texts they come from, and the page's files made from it (the
+row table of index.html, the search file, the data parts), as the format describes them."""
 import json
 import re
 
-VERSION = 1
+VERSION = 2
 FORMAT = "szenarienkatalog"
+ROWS_FORMAT = "szenarienkatalog-zeilen"
 
 # Characters that must never appear raw in the data, so that the page can embed it in a
 # script element: nothing in it can close the element or start markup.
 EMBED_ESCAPES = (("<", "\\u003c"), (">", "\\u003e"), ("&", "\\u0026"),
                  ("\u2028", "\\u2028"), ("\u2029", "\\u2029"))
 
-MAP_SIZES = {"kleine Karte": 128, "mittlere Karte": 256, "grosse Karte": 384,
-             "riesige Karte": 512}
-NO_TRADE_KINDS = ("Eure Stadt", "Feindliche Stadt")
+MAP_SIDES = (128, 256, 384, 512)
+KEY = re.compile(r"[0-9a-f]{32}\Z")
 COLOUR = re.compile(r"#[0-9a-f]{6}\Z")
 GOODS_PICTURE = re.compile(r"[A-Z0-9]+\Z")
 PICTURE_PATH = re.compile(r"[A-Za-z0-9_-][A-Za-z0-9_.-]*(/[A-Za-z0-9_-][A-Za-z0-9_.-]*)*\.png\Z")
 BLANKS_AND_CONTROLS = "".join(map(chr, range(0x21)))
+
+# The window's labels, in the order of their tables (katalog/window_rows.h).
+LABELS = ("SCNName", "ScnStatusInfo", "MapLocationInfo", "ZielInfo", "MilitaryRequestsInfo",
+          "MilitaryInvasionsInfo", "NatureEventsInfo", "WagePlebejerInfo", "WageEquitesInfo",
+          "TradeRequestsInfo", "CitiesCountInfo", "CultureInfo", "SecurityInfo",
+          "ProsperityInfo", "FavorInfo", "PopulationInfo", "ZielNoteInfo", "MapSizeInfo",
+          "MapLocationInfo2")
+CITY_LABELS = ("CityType", "TradeRouteType", "TradeRouteStatus")
+REQUEST_LABELS = ("REQWareCount", "REQWareName", "REQTime", "REQComply", "REQRecurs",
+                  "REQReward", "REQPenalty", "REQText")
+
+# What the page's row table keeps of a scenario object, and of its labels.
+ROW_FIELDS = ("id", "file", "key", "damage", "thumbnail", "mapSide", "invasionCount",
+              "militaryRequestCount", "cityCount", "tradeCityCount", "goodsSold", "goodsBought",
+              "requestCount", "description", "labels")
+ROW_LABELS = ("ScnStatusInfo", "MapLocationInfo", "ZielInfo", "MilitaryRequestsInfo",
+              "MilitaryInvasionsInfo", "CultureInfo", "SecurityInfo", "ProsperityInfo",
+              "FavorInfo", "PopulationInfo", "MapSizeInfo")
 
 
 def Nullable(shape):
@@ -33,33 +52,28 @@ def Object(*fields):
     return ("object", fields)
 
 
+def Optional(shape):
+    """A last member that may be left out."""
+    return ("optional", shape)
+
+
 PICTURE = Object(("path", "picture_path"), ("width", "int"), ("height", "int"))
 GOODS_SLOT = Object(("name", "str"), ("count", "str"), ("picture", Nullable("goods_picture")))
 RICH_LINE = Object(("text", "str"), ("heading", "bool"), ("color", Nullable("colour")))
-
-LABELS = ("SCNName", "ScnStatusInfo", "MapLocationInfo", "ZielInfo", "MilitaryRequestsInfo",
-          "MilitaryInvasionsInfo", "NatureEventsInfo", "WagePlebejerInfo", "WageEquitesInfo",
-          "TradeRequestsInfo", "CitiesCountInfo", "CultureInfo", "SecurityInfo",
-          "ProsperityInfo", "FavorInfo", "PopulationInfo", "ZielNoteInfo", "MapSizeInfo",
-          "MapLocationInfo2")
-REQUEST_DETAILS = ("REQWareCount", "REQWareName", "REQWarePicture", "REQTime", "REQComply",
-                   "REQRecurs", "REQReward", "REQPenalty", "REQText")
+LABEL = Object(("name", "str"), ("caption", Nullable("str")), ("text", "str"),
+               ("color", Optional("colour")))
 
 # The fields that a damaged scenario leaves null: everything from the window.
 WINDOW_FIELDS = (
-    ("kind", "str"), ("mapSize", "str"), ("mapSizeNumber", Nullable("int")), ("region", "str"),
-    ("goals", "str"), ("cityCount", "int"), ("tradeCityCount", "int"),
+    ("mapSide", Nullable("map_side")), ("invasionCount", "int"),
+    ("militaryRequestCount", "int"), ("cityCount", "int"), ("tradeCityCount", "int"),
     ("goodsSold", ListOf("str")), ("goodsBought", ListOf("str")), ("requestCount", "int"),
-    ("invasionCount", "int"), ("militaryRequestCount", "int"), ("firstLine", "str"),
-    ("labels", Object(*((name, "str") for name in LABELS))),
-    ("labelColors", Object(("ZielInfo", "colour"))),
-    ("cities", ListOf(Object(("name", "str"), ("CityType", "str"), ("TradeRouteType", "str"),
-                             ("TradeRouteStatus", "str"), ("sells", ListOf(GOODS_SLOT)),
-                             ("buys", ListOf(GOODS_SLOT))))),
-    ("requests", ListOf(Object(("entry", "str"),
-                               *((name, Nullable("goods_picture") if name == "REQWarePicture"
-                                  else "str") for name in REQUEST_DETAILS)))),
-    ("resources", Object(("ResourceHeader", "str"),
+    ("description", "str"), ("labels", ListOf(LABEL)),
+    ("cities", ListOf(Object(("name", "str"), ("trades", "bool"), ("labels", ListOf(LABEL)),
+                             ("sells", ListOf(GOODS_SLOT)), ("buys", ListOf(GOODS_SLOT))))),
+    ("requests", ListOf(Object(("entry", "str"), ("warePicture", Nullable("goods_picture")),
+                               ("labels", ListOf(LABEL))))),
+    ("resources", Object(("header", "str"),
                          ("goods", ListOf(Object(("name", "str"),
                                                  ("picture", Nullable("goods_picture"))))))),
     ("invasions", ListOf(RICH_LINE)),
@@ -67,68 +81,72 @@ WINDOW_FIELDS = (
     ("story", "str"),
 )
 SCENARIO = Object(
-    ("id", "str"), ("file", "str"),
+    ("id", "str"), ("file", "str"), ("key", "key"),
     ("damage", Nullable(Object(("title", "str"), ("text", "str")))),
     ("thumbnail", Nullable(PICTURE)), ("picture", Nullable(PICTURE)),
     *((name, Nullable(shape)) for name, shape in WINDOW_FIELDS))
-CATALOGUE = Object(("format", "str"), ("version", "int"), ("scenarios", ListOf(SCENARIO)))
+CATALOGUE = Object(("format", "str"), ("version", "int"), ("captions", ("texts",)),
+                   ("scenarios", ListOf(SCENARIO)))
+
+CHECKS = {
+    "str": lambda v: isinstance(v, str),
+    "int": lambda v: isinstance(v, int) and not isinstance(v, bool),
+    "bool": lambda v: isinstance(v, bool),
+    "key": lambda v: isinstance(v, str) and KEY.match(v),
+    "map_side": lambda v: v in MAP_SIDES,
+    "colour": lambda v: isinstance(v, str) and COLOUR.match(v),
+    "goods_picture": lambda v: isinstance(v, str) and GOODS_PICTURE.match(v),
+    "picture_path": lambda v: isinstance(v, str) and PICTURE_PATH.match(v),
+}
 
 
-def Serialize(catalogue):
-    """The exact text of szenarien.json without its final line end; the page embeds the same."""
-    text = json.dumps(catalogue, ensure_ascii=False, separators=(",", ":"))
+def Serialize(value):
+    """The exact text of szenarien.json without its final line end, and of every JSON the
+    page's files hold."""
+    text = json.dumps(value, ensure_ascii=False, separators=(",", ":"))
     for raw, escaped in EMBED_ESCAPES:
         text = text.replace(raw, escaped)
     return text
 
 
 def _CheckValue(value, shape, where, problems):
-    if isinstance(shape, tuple) and shape[0] == "nullable":
+    kind = shape[0] if isinstance(shape, tuple) else shape
+    if kind == "nullable":
         if value is not None:
             _CheckValue(value, shape[1], where, problems)
-        return
-    if isinstance(shape, tuple) and shape[0] == "list":
-        if not isinstance(value, list):
-            problems.append(f"{where}: not a list")
+    elif kind == "list" or kind == "texts":
+        if not isinstance(value, list if kind == "list" else dict):
+            problems.append(f"{where}: not a {'list' if kind == 'list' else 'object'}")
             return
-        for index, item in enumerate(value):
-            _CheckValue(item, shape[1], f"{where}[{index}]", problems)
-        return
-    if isinstance(shape, tuple) and shape[0] == "object":
+        items = enumerate(value) if kind == "list" else value.items()
+        for index, item in items:
+            _CheckValue(item, shape[1] if kind == "list" else "str", f"{where}[{index!r}]",
+                        problems)
+    elif kind == "object":
         if not isinstance(value, dict):
             problems.append(f"{where}: not an object")
             return
         names = [name for name, _ in shape[1]]
-        if list(value) != names:
+        required = [n for n, s in shape[1] if not (isinstance(s, tuple) and s[0] == "optional")]
+        if list(value) not in (names, required):
             problems.append(f"{where}: fields {list(value)}, expected {names}")
             return
         for name, field_shape in shape[1]:
-            _CheckValue(value[name], field_shape, f"{where}.{name}", problems)
-        return
-    checks = {
-        "str": lambda v: isinstance(v, str),
-        "int": lambda v: isinstance(v, int) and not isinstance(v, bool),
-        "bool": lambda v: isinstance(v, bool),
-        "colour": lambda v: isinstance(v, str) and COLOUR.match(v),
-        "goods_picture": lambda v: isinstance(v, str) and GOODS_PICTURE.match(v),
-        "picture_path": lambda v: isinstance(v, str) and PICTURE_PATH.match(v),
-    }
-    if not checks[shape](value):
-        problems.append(f"{where}: {value!r} is not a {shape}")
+            if name in value:
+                inner = field_shape[1] if field_shape[0] == "optional" else field_shape
+                _CheckValue(value[name], inner, f"{where}.{name}", problems)
+    elif not CHECKS[kind](value):
+        problems.append(f"{where}: {value!r} is not a {kind}")
 
 
-def FirstLine(story):
-    for line in story.replace("\r\n", "\n").replace("\r", "\n").split("\n"):
+def Description(story, title):
+    """The first line of the story that holds more than blanks and control characters and
+    is not the title, without them at either end."""
+    for line in re.split("[\r\n]", story):
         trimmed = line.strip(BLANKS_AND_CONTROLS)
-        if trimmed:
+        if trimmed and trimmed != title:
             return trimmed
     return ""
-
-
-def CountOf(label):
-    """A count label of the "Ziele" page as a number: "-*-" (none) is 0."""
-    text = label.strip()
-    return int(text) if re.fullmatch(r"[0-9]+", text) else 0
 
 
 def _UniqueNames(cities, side):
@@ -140,6 +158,10 @@ def _UniqueNames(cities, side):
     return names
 
 
+def _Names(labels):
+    return tuple(label["name"] for label in labels)
+
+
 def _CheckDerived(scenario, where, problems):
     if scenario["damage"] is not None:
         for name, _ in WINDOW_FIELDS:
@@ -147,29 +169,29 @@ def _CheckDerived(scenario, where, problems):
                 problems.append(f"{where}.{name}: set for a damaged scenario")
         return
     for name, _ in WINDOW_FIELDS:
-        if scenario[name] is None and name != "mapSizeNumber":
+        if scenario[name] is None and name != "mapSide":
             problems.append(f"{where}.{name}: null for a scenario that loaded")
             return
-    labels = scenario["labels"]
     cities = scenario["cities"]
     expected = {
-        "kind": labels["ScnStatusInfo"],
-        "mapSize": labels["MapSizeInfo"],
-        "mapSizeNumber": MAP_SIZES.get(labels["MapSizeInfo"]),
-        "region": labels["MapLocationInfo"],
-        "goals": labels["ZielInfo"],
         "cityCount": len(cities),
-        "tradeCityCount": sum(city["CityType"] not in NO_TRADE_KINDS for city in cities),
+        "tradeCityCount": sum(city["trades"] for city in cities),
         "goodsSold": _UniqueNames(cities, "sells"),
         "goodsBought": _UniqueNames(cities, "buys"),
         "requestCount": len(scenario["requests"]),
-        "invasionCount": CountOf(labels["MilitaryInvasionsInfo"]),
-        "militaryRequestCount": CountOf(labels["MilitaryRequestsInfo"]),
-        "firstLine": FirstLine(scenario["story"]),
+        "description": Description(scenario["story"], scenario["id"]),
     }
     for name, value in expected.items():
         if scenario[name] != value:
             problems.append(f"{where}.{name}: {scenario[name]!r}, expected {value!r}")
+    tables = [("labels", _Names(scenario["labels"]), LABELS)]
+    tables += [(f"cities[{i}].labels", _Names(c["labels"]), CITY_LABELS)
+               for i, c in enumerate(cities)]
+    tables += [(f"requests[{i}].labels", _Names(r["labels"]), REQUEST_LABELS)
+               for i, r in enumerate(scenario["requests"])]
+    for field, names, wanted in tables:
+        if names != wanted:
+            problems.append(f"{where}.{field}: {names}, expected {wanted}")
 
 
 def CheckCatalogue(catalogue):
@@ -185,9 +207,10 @@ def CheckCatalogue(catalogue):
     files = [scenario["file"].encode() for scenario in scenarios]
     if files != sorted(files):
         problems.append("catalogue.scenarios: not in the byte order of their file names")
-    ids = [scenario["id"] for scenario in scenarios]
-    if len(set(ids)) != len(ids):
-        problems.append("catalogue.scenarios: an id occurs twice")
+    for field in ("id", "key"):
+        values = [scenario[field] for scenario in scenarios]
+        if len(set(values)) != len(values):
+            problems.append(f"catalogue.scenarios: a {field} occurs twice")
     paths = []
     for index, scenario in enumerate(scenarios):
         where = f"scenarios[{index}]"
@@ -206,3 +229,40 @@ def CheckCatalogue(catalogue):
     if len(set(paths)) != len(paths):
         problems.append("catalogue.scenarios: two pictures share a path")
     return problems
+
+
+# ---- The page's files ---------------------------------------------------------------
+
+def DataPart(scenario):
+    """daten/KEY.js"""
+    return "katalogSzenario(" + Serialize(scenario) + ");\n"
+
+
+def SearchScript(catalogue):
+    """The search file: per scenario its cities' names, the goods its requests name, and
+    its story."""
+    texts = []
+    for s in catalogue["scenarios"]:
+        texts.append([c["name"] for c in s["cities"] or []] +
+                     [label["text"] for r in s["requests"] or [] for label in r["labels"]
+                      if label["name"] == "REQWareName"] +
+                     ([s["story"]] if s["story"] is not None else []))
+    return "katalogSuche(" + Serialize(texts) + ");\n"
+
+
+def RowTable(catalogue, search_path):
+    """The row table that index.html holds."""
+    goods = {}
+    rows = []
+    for s in catalogue["scenarios"]:
+        for city in s["cities"] or []:
+            for slot in city["sells"] + city["buys"]:
+                if slot["name"]:
+                    goods.setdefault(slot["name"], slot["picture"])
+        row = {name: s[name] for name in ROW_FIELDS}
+        if row["labels"] is not None:
+            row["labels"] = [label for label in row["labels"] if label["name"] in ROW_LABELS]
+        rows.append(row)
+    return {"format": ROWS_FORMAT, "version": VERSION, "captions": catalogue["captions"],
+            "goods": [{"name": name, "picture": picture} for name, picture in goods.items()],
+            "search": search_path, "scenarios": rows}

@@ -2,15 +2,15 @@
 """make_fixture.py [--scenarios N] [--resources DIR] DATA_JSON OUT_FOLDER
 
 Writes a catalogue folder the way the katalog program does, from a catalogue's data
-(szenarien.json) instead of a folder of scenarios: index.html (the template filled with the
-data and the fonts), szenarien.json, bilder/ (banner and goods pictures) and a map picture
-for every picture path that the data names, drawn here.
+(szenarien.json) instead of a folder of scenarios: index.html (the sealed template filled
+with the row table), szenarien.json, daten/ (each scenario's data part and the search file),
+bilder/ (banner, goods pictures and the fonts file) and a map picture for every picture path
+that the data names, drawn here.
 
 --scenarios N  repeats the data's scenarios under new names until there are N of them
 --resources    where the lister's fonts and pictures are made (or found, when made before)
 """
 import argparse
-import base64
 import copy
 import hashlib
 import io
@@ -27,32 +27,9 @@ import catalogue_format
 HERE = pathlib.Path(__file__).resolve().parent
 PAGE = HERE.parent
 ROOT = PAGE.parent.parent
-TEMPLATE = PAGE / "template.html"
 
 sys.path[:0] = [str(PAGE), str(ROOT / "lister" / "resources"), str(ROOT / "tools")]
 import seal_template  # noqa: E402
-
-# The template's placeholders, each once and in this order, and the font file of each.
-DATA_PLACEHOLDER = "{{KATALOG_JSON}}"
-FONT_PLACEHOLDERS = (("{{SCHRIFT_TEXT}}", "text-regular.ttf"),
-                     ("{{SCHRIFT_TEXT_FETT}}", "text-bold.ttf"),
-                     ("{{SCHRIFT_ANZEIGE}}", "display.ttf"))
-
-
-def FillTemplate(template, values):
-    """Replaces each placeholder by its value in one pass from left to right, so that a
-    value that happens to hold a placeholder's text stays as it is."""
-    pieces = []
-    rest = template
-    for placeholder, value in values:
-        if template.count(placeholder) != 1:
-            raise ValueError(f"the template must hold {placeholder} exactly once")
-        before, found, rest = rest.partition(placeholder)
-        if not found:
-            raise ValueError(f"{placeholder} is out of order in the template")
-        pieces += [before, value]
-    pieces.append(rest)
-    return "".join(pieces)
 
 
 def MakeResources(folder):
@@ -112,7 +89,7 @@ def WriteMaps(scenarios, out, drawn):
 
 def Repeated(catalogue, count):
     """The catalogue with its scenarios repeated under the names "NAME 2", "NAME 3" and so on
-    until it holds count scenarios, numbered and sorted as the katalog program does."""
+    until it holds count scenarios, sorted as the katalog program does."""
     originals = catalogue["scenarios"]
     scenarios = []
     for index in range(count):
@@ -121,15 +98,33 @@ def Repeated(catalogue, count):
         if round_:
             scenario["id"] = f"{scenario['id']} {round_ + 1}"
             scenario["file"] = scenario["id"] + ".scn"
-            if scenario["labels"]:
-                scenario["labels"]["SCNName"] = "Szenario: " + scenario["id"]
-        scenarios.append(scenario)
-    scenarios.sort(key=lambda s: s["file"].encode())
-    for number, scenario in enumerate(scenarios, 1):
+            for label in scenario["labels"] or []:
+                if label["name"] == "SCNName":
+                    label["text"] = "Szenario: " + scenario["id"]
+        scenario["key"] = hashlib.md5(scenario["id"].encode()).hexdigest()
         for key, suffix in (("thumbnail", "-klein"), ("picture", "")):
             if scenario[key]:
-                scenario[key]["path"] = f"karten/{number:04d}{suffix}.png"
+                scenario[key]["path"] = f"karten/{scenario['key']}{suffix}.png"
+        scenarios.append(scenario)
+    scenarios.sort(key=lambda s: s["file"].encode())
     return dict(catalogue, scenarios=scenarios)
+
+
+def WritePageFiles(catalogue, resources, out):
+    """index.html, the data parts, the search file and the fonts file."""
+    search = catalogue_format.SearchScript(catalogue)
+    search_path = "daten/suche-" + hashlib.md5(search.encode()).hexdigest() + ".js"
+    (out / "daten").mkdir(parents=True, exist_ok=True)
+    (out / search_path).write_bytes(search.encode())
+    for scenario in catalogue["scenarios"]:
+        (out / "daten" / (scenario["key"] + ".js")).write_bytes(
+            catalogue_format.DataPart(scenario).encode())
+    rows = catalogue_format.Serialize(catalogue_format.RowTable(catalogue, search_path))
+    page = seal_template.Fill(seal_template.SealedTemplate(),
+                              [(seal_template.ROWS_PLACEHOLDER, rows)])
+    (out / "index.html").write_bytes(page.encode())
+    (out / "bilder").mkdir(exist_ok=True)
+    (out / "bilder" / "schriften.js").write_bytes(seal_template.FontsScript(resources).encode())
 
 
 def main():
@@ -144,11 +139,6 @@ def main():
     problems = catalogue_format.CheckCatalogue(catalogue)
     if problems:
         sys.exit(f"{arguments.data}: not a catalogue:\n  " + "\n  ".join(problems))
-    template = TEMPLATE.read_bytes().decode()
-    if seal_template.Sealed(template) != template:
-        sys.exit(f"{TEMPLATE}: the digests of its script or style are out of date; "
-                 "run katalog/page/seal_template.py")
-
     # A repeated scenario shows the map of its original.
     drawn = {}
     if arguments.scenarios:
@@ -168,10 +158,7 @@ def main():
 
     data = catalogue_format.Serialize(catalogue)
     (out / "szenarien.json").write_bytes((data + "\n").encode())
-    fonts = [(placeholder, base64.b64encode((resources / name).read_bytes()).decode())
-             for placeholder, name in FONT_PLACEHOLDERS]
-    page = FillTemplate(template, [(DATA_PLACEHOLDER, data)] + fonts)
-    (out / "index.html").write_bytes(page.encode())
+    WritePageFiles(catalogue, resources, out)
     WritePictures(resources, out)
     WriteMaps(catalogue["scenarios"], out, drawn)
     if not arguments.resources:
