@@ -1,0 +1,58 @@
+#include "start_without_folder.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdio>
+
+#include "katalog_texts.h"
+#include "wide.h"
+
+namespace katalog {
+namespace {
+
+// Only this program is attached: the console was made for it and closes with it.
+bool OwnsConsoleAlone() {
+  DWORD processes[2];
+  return GetConsoleProcessList(processes, 2) == 1;
+}
+
+void ShowIfAlone(const std::string& text) {
+  if (!OwnsConsoleAlone()) return;
+  MessageBoxW(nullptr, lister::Widen(text).c_str(),
+              lister::Widen(lister::german::kSystemErrorTitle).c_str(),
+              MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+}
+
+// On the console as UTF-16, so that umlauts show whatever its code page.
+void PrintError(const std::string& text) {
+  const std::wstring line = lister::Widen(text + "\n");
+  HANDLE console = GetStdHandle(STD_ERROR_HANDLE);
+  DWORD mode;
+  DWORD written;
+  if (GetConsoleMode(console, &mode)) {
+    WriteConsoleW(console, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+  } else {
+    std::fputs((text + "\n").c_str(), stderr);
+  }
+}
+
+}  // namespace
+
+int FinishStartWithoutFolder(int status, const std::string& page, const std::string& error) {
+  // The run has printed its error already.
+  if (status != 0) {
+    ShowIfAlone(std::string(german::kButtonFailed) + " " + error);
+    return status;
+  }
+  const auto opened = reinterpret_cast<INT_PTR>(ShellExecuteW(
+      nullptr, L"open", lister::Widen(page).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  if (opened <= 32) {
+    const std::string message = german::FillIn(german::kPageNotOpened, {page});
+    PrintError(message);
+    ShowIfAlone(message);
+  }
+  return status;
+}
+
+}  // namespace katalog
