@@ -5,7 +5,7 @@
 enable_language(RC)
 target_sources(katalog PRIVATE ${CMAKE_CURRENT_LIST_DIR}/start_without_folder.cpp)
 target_include_directories(katalog PRIVATE ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(katalog PRIVATE shell32)
+target_link_libraries(katalog PRIVATE shell32 ole32)
 
 set(KATALOG_MANIFEST ${CMAKE_CURRENT_LIST_DIR}/katalog.manifest)
 set(KATALOG_MANIFEST_RC ${CMAKE_CURRENT_BINARY_DIR}/katalog_manifest.rc)

@@ -1,6 +1,7 @@
 #include "start_without_folder.h"
 
 #include <windows.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <cstdio>
@@ -37,6 +38,22 @@ void PrintError(const std::string& text) {
   }
 }
 
+// The shell may hand the opening to a thread of its own; katalog.exe ends
+// right after, so it waits until the shell is done with it (SEE_MASK_NOASYNC).
+bool OpenInBrowser(const std::string& page) {
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  const std::wstring file = lister::Widen(page);
+  SHELLEXECUTEINFOW execute{};
+  execute.cbSize = sizeof execute;
+  execute.fMask = SEE_MASK_NOASYNC;
+  execute.lpVerb = L"open";
+  execute.lpFile = file.c_str();
+  execute.nShow = SW_SHOWNORMAL;
+  const bool opened = ShellExecuteExW(&execute) != FALSE;
+  if (SUCCEEDED(com)) CoUninitialize();
+  return opened;
+}
+
 }  // namespace
 
 int FinishStartWithoutFolder(int status, const std::string& page, const std::string& error) {
@@ -45,9 +62,7 @@ int FinishStartWithoutFolder(int status, const std::string& page, const std::str
     ShowIfAlone(std::string(german::kButtonFailed) + " " + error);
     return status;
   }
-  const auto opened = reinterpret_cast<INT_PTR>(ShellExecuteW(
-      nullptr, L"open", lister::Widen(page).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-  if (opened <= 32) {
+  if (!OpenInBrowser(page)) {
     const std::string message = german::FillIn(german::kPageNotOpened, {page});
     PrintError(message);
     ShowIfAlone(message);

@@ -309,11 +309,15 @@ std::string Execute(const std::string& command, const std::string& name, const s
                     int seconds) {
   const std::string argument = name + (rest.empty() ? "" : " " + rest);
   if (command == "start") return Start(argument);
+  // wait-process answers with the ids of the processes it found.
   if (command == "wait-process" || command == "wait-no-process") {
     bool wanted = command == "wait-process";
-    return Wait([&] { return ProcessesNamed(argument).empty() != wanted; }, seconds)
-               ? "ok"
-               : "error " + argument + (wanted ? " does not run" : " still runs");
+    std::vector<DWORD> found;
+    if (!Wait([&] { return (found = ProcessesNamed(argument)).empty() != wanted; }, seconds))
+      return "error " + argument + (wanted ? " does not run" : " still runs");
+    std::string answer = "ok";
+    for (DWORD id : found) answer += " " + std::to_string(id);
+    return answer;
   }
   if (command == "count-process") return "ok " + std::to_string(ProcessesNamed(argument).size());
   if (command == "change-file") return TryToChange(argument);

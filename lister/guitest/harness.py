@@ -183,7 +183,8 @@ class Driver:
 
     # Acting
     def start(self, program):
-        return self.ask(f"start {program}")
+        """Starts the program and keeps its process id."""
+        self.process_id = int(self.ask(f"start {program}"))
 
     def wait_ready(self, timeout=90):
         return self.ask(f"timeout={timeout} wait-ready")
@@ -215,7 +216,8 @@ class Driver:
 
     # The Wine session
     def wait_process(self, exe_name, timeout=60):
-        self.ask(f"timeout={timeout} wait-process {exe_name}")
+        """The ids of the processes of that file name, once there is one."""
+        return [int(id) for id in self.ask(f"timeout={timeout} wait-process {exe_name}").split()]
 
     def wait_no_process(self, exe_name, timeout=60):
         self.ask(f"timeout={timeout} wait-no-process {exe_name}")

@@ -1,32 +1,27 @@
 // Stands in for the browser in the GUI test of the "Katalog" button: the test
 // registers it as the program that opens .html files, and it writes into
 // "geoeffnet.txt" beside itself (UTF-8) the file it was asked to open and, on
-// a second line, the file name of the program that started it, so that the
-// test sees what was opened and by whom.
+// a second line, the process id of the program that started it, so that the
+// test sees what was opened and by whom. (The id, not the program's name:
+// katalog.exe may well have ended before this program looks.)
 #include <windows.h>
 #include <tlhelp32.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
-// "" when the parent has ended already.
-std::wstring ParentName() {
+// 0 when the system has no list of processes.
+DWORD ParentId() {
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return {};
-  std::vector<PROCESSENTRY32W> processes;
+  if (snapshot == INVALID_HANDLE_VALUE) return 0;
+  DWORD parent = 0;
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof entry;
   for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
-    processes.push_back(entry);
+    if (entry.th32ProcessID == GetCurrentProcessId()) parent = entry.th32ParentProcessID;
   CloseHandle(snapshot);
-  DWORD parent = 0;
-  for (const PROCESSENTRY32W& process : processes)
-    if (process.th32ProcessID == GetCurrentProcessId()) parent = process.th32ParentProcessID;
-  for (const PROCESSENTRY32W& process : processes)
-    if (parent != 0 && process.th32ProcessID == parent) return process.szExeFile;
-  return {};
+  return parent;
 }
 
 std::string Utf8(const std::wstring& text) {
@@ -41,12 +36,11 @@ std::string Utf8(const std::wstring& text) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  const std::wstring parent = ParentName();
   wchar_t self[MAX_PATH];
   const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
   std::wstring record(self, length);
   record = record.substr(0, record.find_last_of(L'\\') + 1) + L"geoeffnet.txt";
-  const std::string text = Utf8(argc > 1 ? argv[1] : L"") + "\n" + Utf8(parent);
+  const std::string text = Utf8(argc > 1 ? argv[1] : L"") + "\n" + std::to_string(ParentId());
   // Written under another name first, so that the test never reads half of it.
   const std::wstring partial = record + L".neu";
   HANDLE file = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

@@ -79,11 +79,11 @@ class HtmlOpener:
         return False
 
     def opened(self):
-        """(the file the shell was asked to open, the file name of the program that asked),
+        """(the file the shell was asked to open, the process id of the program that asked),
         waiting for it."""
         wait_until(self.record.exists, "the shell is asked to open the catalogue")
         opened, parent = self.record.read_text(encoding="utf-8").split("\n")
-        return pathlib.Path(wine(self.config, "winepath", "-u", opened).stdout.strip()), parent
+        return pathlib.Path(wine(self.config, "winepath", "-u", opened).stdout.strip()), int(parent)
 
 
 def test_katalog_button(config, checks):
@@ -105,10 +105,13 @@ def test_katalog_button(config, checks):
                      "the button is last in the focus order")
         before = sorted(path.name for path in game.scenarios.iterdir())
         driver.click("Katalog")
+        katalog = driver.wait_process("katalog.exe")
         checks.equal(close_boxes(driver), [], "the lister shows no box")
-        opened, opener_parent = opener.opened()
+        opened, opened_by = opener.opened()
         checks.equal(opened, output / "index.html", "the catalogue's page is opened")
-        checks.equal(opener_parent.lower(), "katalog.exe", "katalog.exe opens it, not the lister")
+        checks.true(opened_by in katalog and opened_by != driver.process_id,
+                    f"katalog.exe ({katalog}) opens it, not the lister ({driver.process_id}): "
+                    f"{opened_by}")
         data = json.loads((output / "szenarien.json").read_text(encoding="utf-8"))
         checks.equal([s["file"] for s in data["scenarios"]],
                      sorted(path.name for path in game.scenarios.glob("*.scn")),
