@@ -40,12 +40,14 @@ void PrintError(const std::string& text) {
 
 // The shell may hand the opening to a thread of its own; katalog.exe ends
 // right after, so it waits until the shell is done with it (SEE_MASK_NOASYNC).
+// A failure is told by katalog.exe itself, so the shell shows no box of its
+// own, which would wait unseen when no one watches.
 bool OpenInBrowser(const std::string& page) {
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   const std::wstring file = lister::Widen(page);
   SHELLEXECUTEINFOW execute{};
   execute.cbSize = sizeof execute;
-  execute.fMask = SEE_MASK_NOASYNC;
+  execute.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
   execute.lpVerb = L"open";
   execute.lpFile = file.c_str();
   execute.nShow = SW_SHOWNORMAL;

@@ -40,16 +40,18 @@ bool IsFile(const std::wstring& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-// The attribute list that names a new process's parent.
+// The attribute list that names a new process's parent. Check Error() before use.
 class ParentAttribute {
  public:
-  // Check Ready() before use: false when the system refused the list.
   explicit ParentAttribute(HANDLE parent) : parent_(parent) {
     SIZE_T size = 0;
     InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
     buffer_ = std::make_unique<unsigned char[]>(size);
     auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(buffer_.get());
-    if (!InitializeProcThreadAttributeList(list, 1, 0, &size)) return;
+    if (!InitializeProcThreadAttributeList(list, 1, 0, &size)) {
+      error_ = GetLastError();
+      return;
+    }
     list_ = list;
     if (!UpdateProcThreadAttribute(list_, 0, PROC_THREAD_ATTRIBUTE_PARENT_PROCESS, &parent_,
                                    sizeof parent_, nullptr, nullptr)) {
@@ -63,7 +65,7 @@ class ParentAttribute {
   ParentAttribute& operator=(const ParentAttribute&) = delete;
 
   // 0 when the list is ready, else the system's error code.
-  DWORD Error() const { return list_ == nullptr ? ERROR_NOT_ENOUGH_MEMORY : error_; }
+  DWORD Error() const { return error_; }
   LPPROC_THREAD_ATTRIBUTE_LIST List() const { return list_; }
 
  private:
@@ -73,8 +75,9 @@ class ParentAttribute {
   DWORD error_ = 0;
 };
 
-// The environment a fresh logon of the token's user gets, not the lister's,
-// which may belong to the administrator account that elevated it.
+// The environment a fresh logon of the process's user gets, not the lister's,
+// which may belong to the administrator account that elevated it. Check
+// Error() before use.
 class UserEnvironment {
  public:
   explicit UserEnvironment(HANDLE process) {

@@ -226,7 +226,9 @@ void MainWindow::KatalogClick() {
     EnableKatalogButton(false);
 }
 
+// A message of an earlier katalog.exe may come after a click started the next.
 void MainWindow::OnKatalogEnded() {
+  if (katalog_.Running()) return;
   katalog_.Reset();
   EnableKatalogButton(true);
 }
