@@ -1,15 +1,12 @@
 // Stands in for the browser in the GUI test of the "Katalog" button: the test
 // registers it as the program that opens .html files, and it writes into
 // "geoeffnet.txt" beside itself (UTF-8) the file it was asked to open and, on
-// a second line, the process id of the program that started it, so that the
-// test sees what was opened and by whom. (The id, not the program's name:
-// katalog.exe may well have ended before this program looks.)
+// a second line, the process id of the program that started it: the id, not
+// the name, since katalog.exe may well have ended before this program looks.
 #include <windows.h>
 #include <tlhelp32.h>
 
 #include <string>
-
-namespace {
 
 // 0 when the system has no list of processes.
 DWORD ParentId() {
@@ -24,23 +21,18 @@ DWORD ParentId() {
   return parent;
 }
 
-std::string Utf8(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size,
-                      nullptr, nullptr);
-  return utf8;
-}
-
-}  // namespace
-
 int wmain(int argc, wchar_t** argv) {
   wchar_t self[MAX_PATH];
   const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
   std::wstring record(self, length);
   record = record.substr(0, record.find_last_of(L'\\') + 1) + L"geoeffnet.txt";
-  const std::string text = Utf8(argc > 1 ? argv[1] : L"") + "\n" + std::to_string(ParentId());
+  const std::wstring opened = argc > 1 ? argv[1] : L"";
+  const int size = WideCharToMultiByte(CP_UTF8, 0, opened.data(), static_cast<int>(opened.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, opened.data(), static_cast<int>(opened.size()), text.data(), size,
+                      nullptr, nullptr);
+  text += "\n" + std::to_string(ParentId());
   // Written under another name first, so that the test never reads half of it.
   const std::wstring partial = record + L".neu";
   HANDLE file = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
