@@ -7,9 +7,11 @@
 #include <spawn.h>
 #include <stb_image.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -232,8 +234,10 @@ void ExpectSameAsWindow(const JsonValue& s, const std::string& out) {
 
 class TestFolderCatalogue : public ::testing::Test {
  protected:
+  // Each test runs in a process of its own, at the same time as the others:
+  // each writes a catalogue of its own, which the run takes for itself.
   static void SetUpTestSuite() {
-    out_ = ::testing::TempDir() + "katalog-testordner";
+    out_ = ::testing::TempDir() + "katalog-testordner-" + std::to_string(getpid());
     CatalogueOptions options;
     options.scenarioFolder = kFolder;
     options.outputFolder = out_;
@@ -243,6 +247,8 @@ class TestFolderCatalogue : public ::testing::Test {
     json_ = ReadBytes(out_ + "/szenarien.json");
     data_ = ReadJson(json_).value_or(JsonValue());
   }
+
+  static void TearDownTestSuite() { std::filesystem::remove_all(out_); }
 
   const JsonValue& Scenario(const std::string& file) {
     for (const JsonValue& s : data_["scenarios"].items)
