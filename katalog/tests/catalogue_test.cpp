@@ -7,8 +7,8 @@
 #include <spawn.h>
 #include <stb_image.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
