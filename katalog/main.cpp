@@ -1,7 +1,9 @@
 // katalog [SCENARIO_FOLDER] [-o OUT_FOLDER] [-j JOBS]: writes the catalogue of
 // every scenario of a folder. Exit status 0 when it was written (damaged
 // scenarios included), 1 when the folder cannot be read or the catalogue
-// cannot be written, 2 for arguments it does not understand.
+// cannot be written, 2 for arguments it does not understand. katalog.exe
+// started without a scenario folder opens the page itself
+// (win32/start_without_folder.h).
 #ifdef _WIN32
 #include <windows.h>
 #include <io.h>
@@ -24,6 +26,7 @@
 #ifdef _WIN32
 #include "game_install.h"
 #include "msxml_texts.h"
+#include "start_without_folder.h"
 #include "user_folders.h"
 #include "wide.h"
 #else
@@ -67,8 +70,15 @@ void PrintError(const std::string& text) { Print(stderr, text); }
 
 // Control characters that a file name brings are shown as \xNN, so that
 // none reaches the terminal.
-
 void PrintLine(const std::string& text) { PrintError(EscapeControls(text) + "\n"); }
+
+// What a run leaves for the end of katalog.exe's start without a scenario
+// folder (start_without_folder.h).
+struct RunReport {
+  bool folderGiven = false;
+  std::string page;   // the written catalogue's page
+  std::string error;  // why the run failed
+};
 
 struct Arguments {
   std::string folder;
@@ -132,6 +142,10 @@ bool ChooseFolders(Arguments& arguments, std::string& error) {
     }
     arguments.folder = lister::Narrow(game + L"\\Data\\Scenarios\\");
     if (arguments.output.empty()) arguments.output = UserCatalogueFolder();
+    if (arguments.output.empty()) {
+      error = german::kNoUserFolder;
+      return false;
+    }
   }
 #endif
   if (arguments.folder.empty()) {
@@ -152,14 +166,16 @@ std::string Decimal(double value) {
   return result;
 }
 
-int Run(const std::vector<std::string>& args) {
+int Run(const std::vector<std::string>& args, RunReport& report) {
   Arguments arguments;
   const std::string wrong = ParseArguments(args, arguments);
   if (!wrong.empty()) {
     PrintLine(wrong);
     PrintLine(german::kUsage);
+    report.error = wrong;
     return kUsageStatus;
   }
+  report.folderGiven = !arguments.folder.empty() || arguments.help;  // help opens no page
   if (arguments.help) {
     Print(stdout, std::string(german::kUsage) + "\n\n" +
                       german::FillIn(german::kHelp, {std::to_string(kMaxJobs)}) + "\n");
@@ -168,6 +184,7 @@ int Run(const std::vector<std::string>& args) {
   std::string error;
   if (!ChooseFolders(arguments, error)) {
     PrintLine(error);
+    report.error = error;
     return error == german::kUsage ? kUsageStatus : 1;
   }
 
@@ -194,6 +211,7 @@ int Run(const std::vector<std::string>& args) {
   if (!result.written) {
     PrintLine(result.error);
     if (result.stopped) FinishStop();
+    report.error = result.error;
     return 1;
   }
   const double seconds =
@@ -202,16 +220,18 @@ int Run(const std::vector<std::string>& args) {
       german::kSummary, {std::to_string(result.scenarios), std::to_string(result.damaged),
                          Decimal(seconds), Decimal(result.outputBytes / 1e6), arguments.output}));
   Print(stdout, result.page + "\n");
+  report.page = result.page;
   FinishStop();
   return 0;
 }
 
-int RunGuarded(const std::vector<std::string>& args) {
+int RunGuarded(const std::vector<std::string>& args, RunReport& report) {
   InstallStopHandlers();
   try {
-    return Run(args);
+    return Run(args, report);
   } catch (const std::exception& error) {
     PrintLine(std::string("katalog: ") + error.what());
+    report.error = error.what();
     return 1;
   }
 }
@@ -224,13 +244,17 @@ int RunGuarded(const std::vector<std::string>& args) {
 int wmain(int argc, wchar_t** argv) {
   std::vector<std::string> args;
   for (int i = 0; i < argc; ++i) args.push_back(lister::Narrow(argv[i]));
-  return katalog::RunGuarded(args);
+  katalog::RunReport report;
+  const int status = katalog::RunGuarded(args, report);
+  if (report.folderGiven) return status;
+  return katalog::FinishStartWithoutFolder(status, report.page, report.error);
 }
 
 #else
 
 int main(int argc, char** argv) {
-  return katalog::RunGuarded(std::vector<std::string>(argv, argv + argc));
+  katalog::RunReport report;
+  return katalog::RunGuarded(std::vector<std::string>(argv, argv + argc), report);
 }
 
 #endif

@@ -1,11 +1,12 @@
-"""Makes the players' download: Q7Lister-<version>.zip with the program, its German
-LIESMICH.txt and the licences of the fonts and pictures it carries, and beside it the
-zip's SHA-256 sum in the format of sha256sum.
+"""Makes the players' download: Q7Lister-<version>.zip with the program, katalog.exe beside
+it (which the program's "Katalog" button starts from there), its German LIESMICH.txt and the
+licences of the fonts and pictures it carries, and beside it the zip's SHA-256 sum in the
+format of sha256sum.
 
 The zip is reproducible: the same program and texts always give the same bytes, whatever
 the files' times, owners or the order in which the file system lists them.
 
-    /usr/bin/python3 release/make_dist.py [--exe Q7Lister.exe] [--out dist]
+    /usr/bin/python3 release/make_dist.py [--exe Q7Lister.exe] [--katalog katalog.exe] [--out dist]
 """
 import argparse
 import hashlib
@@ -45,15 +46,17 @@ def readme(version, year, source=SOURCE):
     return windows_text(text.replace("@VERSION@", version).replace("@YEAR@", year))
 
 
-def entries(exe, version, year, source=SOURCE):
+def entries(exe, katalog, version, year, source=SOURCE):
     """The zip's members as (name, bytes), in their fixed order, under one folder."""
-    if not exe.is_file():
-        raise DistError(f"{exe} is missing; build the windows preset first")
+    for program in (exe, katalog):
+        if not program.is_file():
+            raise DistError(f"{program} is missing; build the windows preset first")
     licenses = sorted((source / "lister" / "resources" / "licenses").glob("*.txt"))
     if not licenses:
         raise DistError("no licence texts in lister/resources/licenses")
     folder = f"Q7Lister-{version}/"
     members = [(folder + "Q7Lister.exe", exe.read_bytes()),
+               (folder + "katalog.exe", katalog.read_bytes()),
                (folder + "LIESMICH.txt", readme(version, year, source))]
     for path in licenses:
         members.append((folder + "Lizenzen/" + path.name,
@@ -75,12 +78,12 @@ def write_zip(path, members, year):
     partial.replace(path)
 
 
-def make_dist(exe, out, source=SOURCE):
+def make_dist(exe, katalog, out, source=SOURCE):
     """Writes the zip and its .sha256 file into out; returns the zip's path."""
     version, year = read_release(source)
     out.mkdir(parents=True, exist_ok=True)
     path = out / zip_name(version)
-    write_zip(path, entries(exe, version, year, source), year)
+    write_zip(path, entries(exe, katalog, version, year, source), year)
     digest = hashlib.sha256(path.read_bytes()).hexdigest()
     (out / (path.name + ".sha256")).write_text(f"{digest}  {path.name}\n", encoding="ascii")
     return path
@@ -90,10 +93,12 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--exe", type=Path,
                         default=SOURCE / "build" / "win" / "lister" / "win32" / "Q7Lister.exe")
+    parser.add_argument("--katalog", type=Path,
+                        default=SOURCE / "build" / "win" / "katalog" / "katalog.exe")
     parser.add_argument("--out", type=Path, default=SOURCE / "dist")
     args = parser.parse_args()
     try:
-        path = make_dist(args.exe, args.out)
+        path = make_dist(args.exe, args.katalog, args.out)
     except (DistError, OSError) as error:
         print(f"make_dist: {error}", file=sys.stderr)
         return 1

@@ -135,6 +135,20 @@ inline constexpr char kInvasionMany[] = "Invasionen";
 inline constexpr char kMilitaryRequestOne[] = "Anforderung";
 inline constexpr char kMilitaryRequestMany[] = "Anforderungen";
 
+// The "Katalog" button, which starts katalog.exe from the lister's own folder;
+// shown in the box titled kSystemErrorTitle.
+inline constexpr char kKatalogMissing[] =
+    "Das Programm {} fehlt. Der Knopf \"Katalog\" startet katalog.exe aus dem Ordner {}, in dem "
+    "auch Q7Lister.exe liegt. Entpacken Sie das Archiv von Q7Lister noch einmal vollständig, damit "
+    "katalog.exe neben Q7Lister.exe liegt.";
+inline constexpr char kKatalogNotStarted[] = "Das Programm {} konnte nicht gestartet werden: {}";
+inline constexpr char kKatalogNeedsDesktop[] =
+    "Q7Lister läuft mit Administratorrechten, und die Windows-Oberfläche (Desktop und Taskleiste) "
+    "läuft nicht. Der Szenarienkatalog soll nur mit Ihren eigenen Rechten geschrieben und geöffnet "
+    "werden; Q7Lister startet ihn deshalb nicht. Starten Sie katalog.exe selbst aus dem Ordner {}, "
+    "in dem auch Q7Lister.exe liegt: mit einem Doppelklick, sobald die Windows-Oberfläche wieder "
+    "läuft, oder in einer Eingabeaufforderung ohne Administratorrechte.";
+
 // The program's own failures, shown in the box titled kApplicationTitle.
 inline constexpr char kInstallLocationNotText[] =
     "Der Registryeintrag \"InstallLocation\" ist keine Zeichenkette";
@@ -142,6 +156,7 @@ inline constexpr char kNoCarriedAnalyzer[] = "Das Programm enthält kein analyze
 inline constexpr char kCannotCreate[] = "{} kann nicht angelegt werden";  // a path
 inline constexpr char kCannotWrite[] = "{} kann nicht geschrieben werden";
 inline constexpr char kCannotOpen[] = "{} kann nicht geöffnet werden";
+inline constexpr char kOwnFolderUnknown[] = "Der Ordner des Programms ist nicht bekannt";
 inline constexpr char kChangedAfterWriting[] = "{} wurde nach dem Schreiben verändert";
 inline constexpr char kFileTooLarge[] = "Die Datei {} ist größer als {} MB und wird nicht gelesen.";
 inline constexpr char kTextTooLong[] = "Der Text ist zu lang";

@@ -4,8 +4,9 @@
 // answer per line on standard output: "ok ..." or "error ...". Texts in
 // answers are UTF-8 with backslash, tab, CR and LF escaped as \\ \t \r \n;
 // list items are separated by tabs. Some commands act on the session rather
-// than the program: wait for a process by its file name, or try to change a
-// file as another program would.
+// than the program: wait for or count the processes of a file name, read or
+// close the message box of another program, or try to change a file as
+// another program would.
 #include <windows.h>
 #include <commctrl.h>
 #include <tlhelp32.h>
@@ -47,19 +48,41 @@ std::string Escape(const std::string& text) {
   return escaped;
 }
 
-std::vector<HWND> TopLevelWindows() {
-  std::vector<HWND> windows;
-  if (!target.running) return windows;
+// Processes of the whole session whose program file has this name (any case).
+std::vector<DWORD> ProcessesNamed(const std::string& exeName) {
+  std::vector<DWORD> ids;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return ids;
+  std::wstring wanted = lister::Widen(exeName);
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+    if (lstrcmpiW(entry.szExeFile, wanted.c_str()) == 0) ids.push_back(entry.th32ProcessID);
+  CloseHandle(snapshot);
+  return ids;
+}
+
+std::vector<HWND> TopLevelWindowsOf(const std::vector<DWORD>& processes) {
+  struct Search {
+    const std::vector<DWORD>& processes;
+    std::vector<HWND> windows;
+  } search{processes, {}};
   EnumWindows(
-      [](HWND window, LPARAM list) -> BOOL {
+      [](HWND window, LPARAM parameter) -> BOOL {
+        auto* search = reinterpret_cast<Search*>(parameter);
         DWORD process = 0;
         GetWindowThreadProcessId(window, &process);
-        if (process == target.process.dwProcessId)
-          reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+        for (DWORD wanted : search->processes)
+          if (process == wanted) search->windows.push_back(window);
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&windows));
-  return windows;
+      reinterpret_cast<LPARAM>(&search));
+  return search.windows;
+}
+
+std::vector<HWND> TopLevelWindows() {
+  if (!target.running) return {};
+  return TopLevelWindowsOf({target.process.dwProcessId});
 }
 
 std::vector<HWND> Descendants(HWND window) {
@@ -105,8 +128,10 @@ std::string ClassOf(HWND window) {
   return lister::Narrow(std::wstring(name, static_cast<size_t>(length)));
 }
 
-HWND VisibleMessageBox() {
-  for (HWND window : TopLevelWindows())
+// A box of the started program, or of the programs of that file name.
+HWND VisibleMessageBox(const std::string& exeName = {}) {
+  for (HWND window :
+       exeName.empty() ? TopLevelWindows() : TopLevelWindowsOf(ProcessesNamed(exeName)))
     if (ClassOf(window) == "#32770" && IsWindowVisible(window) && ComponentName(window).empty())
       return window;
   return nullptr;
@@ -229,20 +254,6 @@ std::string BoxText(HWND box) {
 
 using Arguments = std::vector<std::string>;
 
-// Processes of the whole session whose program file has this name (any case).
-int CountProcesses(const std::string& exeName) {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return -1;
-  std::wstring wanted = lister::Widen(exeName);
-  int count = 0;
-  PROCESSENTRY32W entry{};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
-    if (lstrcmpiW(entry.szExeFile, wanted.c_str()) == 0) ++count;
-  CloseHandle(snapshot);
-  return count;
-}
-
 // Tries to write, delete and rename the file as another program would; the
 // answer holds the three error codes, 0 for each that succeeded.
 std::string TryToChange(const std::string& path) {
@@ -298,12 +309,17 @@ std::string Execute(const std::string& command, const std::string& name, const s
                     int seconds) {
   const std::string argument = name + (rest.empty() ? "" : " " + rest);
   if (command == "start") return Start(argument);
+  // wait-process answers with the ids of the processes it found.
   if (command == "wait-process" || command == "wait-no-process") {
     bool wanted = command == "wait-process";
-    return Wait([&] { return (CountProcesses(argument) > 0) == wanted; }, seconds)
-               ? "ok"
-               : "error " + argument + (wanted ? " does not run" : " still runs");
+    std::vector<DWORD> found;
+    if (!Wait([&] { return (found = ProcessesNamed(argument)).empty() != wanted; }, seconds))
+      return "error " + argument + (wanted ? " does not run" : " still runs");
+    std::string answer = "ok";
+    for (DWORD id : found) answer += " " + std::to_string(id);
+    return answer;
   }
+  if (command == "count-process") return "ok " + std::to_string(ProcessesNamed(argument).size());
   if (command == "change-file") return TryToChange(argument);
   if (!target.running) return "error no program started";
   if (command == "wait-ready") return WaitReady(seconds);
@@ -320,16 +336,17 @@ std::string Execute(const std::string& command, const std::string& name, const s
     WaitForSingleObject(target.process.hProcess, 10000);
     return "ok";
   }
+  // The box commands take the file name of another program whose box they mean.
   if (command == "box") {
     HWND box = nullptr;
-    if (!Wait([&] { return (box = VisibleMessageBox()) != nullptr; }, seconds))
+    if (!Wait([&] { return (box = VisibleMessageBox(name)) != nullptr; }, seconds))
       return "error no message box";
     return "ok " + BoxText(box);
   }
   if (command == "no-box")
-    return VisibleMessageBox() ? "error " + BoxText(VisibleMessageBox()) : "ok";
+    return VisibleMessageBox(name) ? "error " + BoxText(VisibleMessageBox(name)) : "ok";
   if (command == "box-ok") {
-    HWND box = VisibleMessageBox();
+    HWND box = VisibleMessageBox(name);
     if (!box) return "error no message box";
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(Button(box, IDOK)));

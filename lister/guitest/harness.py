@@ -12,6 +12,9 @@ UNINSTALL_KEY = (r"HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall"
                  r"\{5D0A61F3-2B7E-4B8A-9E17-3F2B6D8D4A90}")
 
 
+WS_DISABLED = 0x08000000
+
+
 class Failure(Exception):
     pass
 
@@ -40,9 +43,10 @@ class Config:
         # The stand-in analyzer of the tests of the lister's bounds; the demo has none.
         standin = getattr(args, "standin", None)
         self.standin = Path(standin).resolve() if standin else None
-        # The stand-in browser of the "Katalog" button's test.
-        recorder = getattr(args, "recorder", None)
-        self.recorder = Path(recorder).resolve() if recorder else None
+        # The "Katalog" button's test: the stand-in browser, katalog.exe and its stand-in.
+        for option in ("recorder", "katalog", "standin_katalog"):
+            value = getattr(args, option, None)
+            setattr(self, option, Path(value).resolve() if value else None)
         self.source = Path(args.source).resolve()
         self.work = Path(args.work).resolve()
         self.artifacts = Path(args.artifacts).resolve()
@@ -155,6 +159,9 @@ class Driver:
         own, shown = self.ask(f"visible {name}").split()
         return own == "1", shown == "1"
 
+    def enabled(self, name):
+        return int(self.ask(f"style {name}").split()[0]) & WS_DISABLED == 0
+
     def exists(self, name):
         return self.ask(f"exists {name}") == "1"
 
@@ -165,17 +172,19 @@ class Driver:
     def top_level(self):
         return self.ask("top-level").split("\t")[1:]
 
-    def box(self, timeout=60):
-        """(title, text) of the message box that is open, waiting for one."""
-        title, text = self.ask(f"timeout={timeout} box").split("\t", 1)
+    def box(self, timeout=60, program=""):
+        """(title, text) of the message box that is open, waiting for one; of the lister, or of
+        the programs of that file name."""
+        title, text = self.ask(f"timeout={timeout} box {program}".rstrip()).split("\t", 1)
         return unescape(title), unescape(text)
 
-    def no_box(self):
-        self.ask("no-box")
+    def no_box(self, program=""):
+        self.ask(f"no-box {program}".rstrip())
 
     # Acting
     def start(self, program):
-        return self.ask(f"start {program}")
+        """Starts the program and keeps its process id."""
+        self.process_id = int(self.ask(f"start {program}"))
 
     def wait_ready(self, timeout=90):
         return self.ask(f"timeout={timeout} wait-ready")
@@ -198,8 +207,8 @@ class Driver:
         self.ask(f"tab {name} {index}")
         return self.wait_idle()
 
-    def box_ok(self):
-        self.ask("box-ok")
+    def box_ok(self, program=""):
+        self.ask(f"box-ok {program}".rstrip())
         return self.wait_idle()
 
     def kill(self):
@@ -207,10 +216,14 @@ class Driver:
 
     # The Wine session
     def wait_process(self, exe_name, timeout=60):
-        self.ask(f"timeout={timeout} wait-process {exe_name}")
+        """The ids of the processes of that file name, once there is one."""
+        return [int(id) for id in self.ask(f"timeout={timeout} wait-process {exe_name}").split()]
 
     def wait_no_process(self, exe_name, timeout=60):
         self.ask(f"timeout={timeout} wait-no-process {exe_name}")
+
+    def count_process(self, exe_name):
+        return int(self.ask(f"count-process {exe_name}"))
 
     def change_file(self, path):
         """Error codes of writing, deleting and renaming the file from another
@@ -223,12 +236,12 @@ class Session:
 
     GAME_ROOT = object()
 
-    def __init__(self, config, game, install_location=GAME_ROOT):
+    def __init__(self, config, game, install_location=GAME_ROOT, lister=None):
         self.config = config
         set_install_location(config, game.windows_root() if install_location is Session.GAME_ROOT
                              else install_location)
         self.driver = Driver(config)
-        self.driver.start(windows_path(config.lister))
+        self.driver.start(windows_path(lister or config.lister))
 
     def __enter__(self):
         return self.driver

@@ -1,10 +1,25 @@
 // Stands in for the browser in the GUI test of the "Katalog" button: the test
-// registers it as the program that opens .html files, and it writes the file
-// it was asked to open into "geoeffnet.txt" beside itself (UTF-8), so that
-// the test sees what the lister asked the shell to open.
+// registers it as the program that opens .html files, and it writes into
+// "geoeffnet.txt" beside itself (UTF-8) the file it was asked to open and, on
+// a second line, the process id of the program that started it: the id, not
+// the name, since katalog.exe may well have ended before this program looks.
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <string>
+
+// 0 when the system has no list of processes.
+DWORD ParentId() {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 0;
+  DWORD parent = 0;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+    if (entry.th32ProcessID == GetCurrentProcessId()) parent = entry.th32ParentProcessID;
+  CloseHandle(snapshot);
+  return parent;
+}
 
 int wmain(int argc, wchar_t** argv) {
   wchar_t self[MAX_PATH];
@@ -17,6 +32,7 @@ int wmain(int argc, wchar_t** argv) {
   std::string text(static_cast<size_t>(size), '\0');
   WideCharToMultiByte(CP_UTF8, 0, opened.data(), static_cast<int>(opened.size()), text.data(), size,
                       nullptr, nullptr);
+  text += "\n" + std::to_string(ParentId());
   // Written under another name first, so that the test never reads half of it.
   const std::wstring partial = record + L".neu";
   HANDLE file = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

@@ -20,7 +20,8 @@ def main():
     parser.add_argument("suite", choices=SUITES)
     for option in ("driver", "lister", "analyzer", "standin", "source", "work", "artifacts"):
         parser.add_argument(f"--{option}", required=True)
-    parser.add_argument("--recorder")
+    for option in ("recorder", "katalog", "standin-katalog"):
+        parser.add_argument(f"--{option}")
     parser.add_argument("--only", help="run only the test of this name")
     args = parser.parse_args()
     config = Config(args)

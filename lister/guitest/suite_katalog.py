@@ -1,5 +1,7 @@
-"""The "Katalog" button: it writes the catalogue of the scenario folder to the user's local
-application data, asks the shell to open its page, and says in a box when it cannot write."""
+"""The "Katalog" button: it starts katalog.exe from the lister's folder, which writes the
+catalogue of the scenario folder to the user's local application data and asks the shell to
+open its page, or says in a box of its own when it cannot write. The window answers while
+katalog.exe runs, and a second click starts no second one."""
 
 import json
 import pathlib
@@ -22,6 +24,26 @@ def local_app_data(config):
     """The prefix's %LOCALAPPDATA% as a Linux path."""
     windows = wine(config, "cmd", "/c", "echo", "%LOCALAPPDATA%").stdout.strip()
     return pathlib.Path(wine(config, "winepath", "-u", windows).stdout.strip())
+
+
+def wait_until(condition, what):
+    deadline = time.monotonic() + WAIT_SECONDS
+    while not condition():
+        if time.monotonic() > deadline:
+            raise Failure(f"waited in vain: {what}")
+        time.sleep(0.1)
+
+
+def programs(config, name, katalog):
+    """A folder of the lister's own with the given katalog.exe beside it (None: none)."""
+    folder = config.work / "katalog" / name
+    if folder.exists():
+        shutil.rmtree(folder)
+    folder.mkdir(parents=True)
+    shutil.copy(config.lister, folder / "Q7Lister.exe")
+    if katalog:
+        shutil.copy(katalog, folder / "katalog.exe")
+    return folder
 
 
 class HtmlOpener:
@@ -57,23 +79,23 @@ class HtmlOpener:
         return False
 
     def opened(self):
-        """What the shell was asked to open, waiting for it."""
-        deadline = time.monotonic() + WAIT_SECONDS
-        while not self.record.exists():
-            if time.monotonic() > deadline:
-                raise Failure("the shell was never asked to open the catalogue")
-            time.sleep(0.1)
-        return self.record.read_text(encoding="utf-8")
+        """(the file the shell was asked to open, the process id of the program that asked),
+        waiting for it."""
+        wait_until(self.record.exists, "the shell is asked to open the catalogue")
+        opened, parent = self.record.read_text(encoding="utf-8").split("\n")
+        return pathlib.Path(wine(self.config, "winepath", "-u", opened).stdout.strip()), int(parent)
 
 
 def test_katalog_button(config, checks):
-    """A click writes the catalogue of the samples and opens its page; the button stands beside
-    "?" and comes last in the focus order; the game's folder gains nothing."""
+    """A click starts katalog.exe, which writes the catalogue of the samples and opens its page
+    itself; the button stands beside "?", comes last in the focus order, is disabled while
+    katalog.exe runs and comes back after; the game's folder gains nothing."""
     game = Game(config, "katalog/Spiel")
+    lister = programs(config, "mit_katalog", config.katalog) / "Q7Lister.exe"
     output = local_app_data(config) / CATALOGUE_FOLDER
     if output.exists():
         shutil.rmtree(output) if output.is_dir() else output.unlink()
-    with HtmlOpener(config) as opener, Session(config, game) as driver:
+    with HtmlOpener(config) as opener, Session(config, game, lister=lister) as driver:
         close_boxes(driver)
         checks.equal(driver.rect("Katalog"), (42, 545, 90, 35), "the button beside ?")
         checks.equal(driver.text("Katalog"), "Katalog", "the button's text")
@@ -83,42 +105,84 @@ def test_katalog_button(config, checks):
                      "the button is last in the focus order")
         before = sorted(path.name for path in game.scenarios.iterdir())
         driver.click("Katalog")
-        close_boxes(driver)
-        page = output / "index.html"
-        opened = pathlib.Path(wine(config, "winepath", "-u", opener.opened()).stdout.strip())
-        checks.equal(opened, page, "the shell is asked to open the catalogue's page")
+        katalog = driver.wait_process("katalog.exe")
+        checks.equal(close_boxes(driver), [], "the lister shows no box")
+        opened, opened_by = opener.opened()
+        checks.equal(opened, output / "index.html", "the catalogue's page is opened")
+        checks.true(opened_by in katalog and opened_by != driver.process_id,
+                    f"katalog.exe ({katalog}) opens it, not the lister ({driver.process_id}): "
+                    f"{opened_by}")
         data = json.loads((output / "szenarien.json").read_text(encoding="utf-8"))
         checks.equal([s["file"] for s in data["scenarios"]],
                      sorted(path.name for path in game.scenarios.glob("*.scn")),
                      "one row per scenario of the game's folder")
         checks.equal(sorted(path.name for path in game.scenarios.iterdir()), before,
                      "nothing new in the game's folder")
+        driver.wait_no_process("katalog.exe")
+        wait_until(lambda: driver.enabled("Katalog"), "the button is enabled again")
         screenshot(config, "katalog_button")
 
 
 def test_katalog_button_cannot_write(config, checks):
-    """A file where the catalogue's folder belongs: the button says so in a box, and the file
-    stays as it was."""
+    """A file where the catalogue's folder belongs: katalog.exe, alone on its console, says so
+    in a box of its own; the lister shows none, and the file stays as it was."""
     game = Game(config, "katalog/Spiel")
+    lister = programs(config, "mit_katalog", config.katalog) / "Q7Lister.exe"
     output = local_app_data(config) / CATALOGUE_FOLDER
     if output.is_dir():
         shutil.rmtree(output)
     output.write_text("kein Katalog")
     try:
-        with HtmlOpener(config) as opener, Session(config, game) as driver:
+        with HtmlOpener(config) as opener, Session(config, game, lister=lister) as driver:
             close_boxes(driver)
             driver.click("Katalog")
-            title, text = driver.box()
+            title, text = driver.box(program="katalog.exe")
             checks.equal(title, "Fehler", "the title of the box")
             checks.true(text.startswith("Der Szenarienkatalog konnte nicht geschrieben werden. ")
                         and text.endswith("ist kein Ordner und wird nicht überschrieben."),
                         f"the box says why: {text!r}")
+            driver.no_box()
             screenshot(config, "katalog_button_failed")
-            driver.box_ok()
+            driver.box_ok(program="katalog.exe")
+            driver.wait_no_process("katalog.exe")
             checks.true(not opener.record.exists(), "no page is opened")
             checks.equal(output.read_text(), "kein Katalog", "the file stays as it was")
     finally:
         output.unlink()
 
 
-TESTS = [test_katalog_button, test_katalog_button_cannot_write]
+def test_katalog_button_while_it_runs(config, checks):
+    """Without katalog.exe beside the lister a click gives a box that names it. With a stand-in
+    that runs until the test lets it end, the window answers all along, its button is disabled,
+    a second click starts no second one, and once it has ended a click starts it again."""
+    game = Game(config, "katalog/Spiel")
+    folder = programs(config, "ohne_katalog", None)
+    release = folder / "weiter"
+    try:
+        with Session(config, game, lister=folder / "Q7Lister.exe") as driver:
+            close_boxes(driver)
+            driver.click("Katalog")
+            title, text = driver.box()
+            checks.equal(title, "Fehler", "the title of the missing program's box")
+            checks.true(windows_path(folder / "katalog.exe") in text and "neben Q7Lister.exe" in text,
+                        f"the box names the missing file and where it belongs: {text!r}")
+            driver.box_ok()
+            shutil.copy(config.standin_katalog, folder / "katalog.exe")
+            for start in ("first", "again"):
+                driver.click("Katalog")
+                driver.wait_process("katalog.exe")
+                checks.equal(driver.wait_ready(), "window", f"{start}: the window answers")
+                checks.true(not driver.enabled("Katalog"), f"{start}: the button is disabled")
+                driver.click("Katalog")
+                checks.equal(driver.count_process("katalog.exe"), 1,
+                             f"{start}: a second click starts no second katalog.exe")
+                if start == "first":
+                    screenshot(config, "katalog_button_running")
+                release.write_text("")
+                driver.wait_no_process("katalog.exe")
+                wait_until(lambda: driver.enabled("Katalog"), "the button is enabled again")
+    finally:
+        release.write_text("")
+
+
+TESTS = [test_katalog_button, test_katalog_button_cannot_write, test_katalog_button_while_it_runs]

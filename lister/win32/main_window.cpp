@@ -1,12 +1,13 @@
 #include "main_window.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
+
+#include <utility>
 
 #include "component_name.h"
 #include "error_report.h"
 #include "game_install.h"
-#include "katalog_texts.h"
+#include "katalog_launcher.h"
 #include "label_control.h"
 #include "layout.h"
 #include "message_box.h"
@@ -15,10 +16,8 @@
 #include "scenario_loader.h"
 #include "system_error.h"
 #include "texts.h"
-#include "user_folders.h"
 #include "wide.h"
 #include "window_builder.h"
-#include "write_catalogue.h"
 
 namespace lister {
 namespace {
@@ -27,18 +26,8 @@ constexpr wchar_t kMainClass[] = L"TMain";
 // A fixed frame with the system menu and the close box only.
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
-
-// The wait cursor while the program is busy, and the one before it again after.
-class WaitCursor {
- public:
-  WaitCursor() : previous_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
-  ~WaitCursor() { SetCursor(previous_); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
- private:
-  HCURSOR previous_;
-};
+// Posted by the watch of katalog.exe when it has ended.
+constexpr UINT kKatalogEnded = WM_APP + 1;
 
 }  // namespace
 
@@ -90,7 +79,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY: OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); return 0;
     case WM_ACTIVATE: OnActivate(LOWORD(wParam)); return 0;
     case WM_SETFOCUS: OnSetFocus(); return 0;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case kKatalogEnded: OnKatalogEnded(); return 0;
+    case WM_DESTROY: OnDestroy(); return 0;
   }
   return DefaultHandling(message, wParam, lParam);
 }
@@ -221,33 +211,38 @@ void MainWindow::OpenAboutClick() {
   UpdateWindow(aboutBox_);
 }
 
-// The catalogue is written in this process, on all processors, while the
-// window waits; nothing goes into the game's folder.
+// The button stays disabled while the katalog.exe it started runs: the player
+// sees that the catalogue is on its way, and a second one cannot start over
+// it. The check of the held process covers a watch the system refused.
 void MainWindow::KatalogClick() {
-  katalog::CatalogueResult result;
-  {
-    WaitCursor wait;
-    katalog::CatalogueOptions options;
-    options.scenarioFolder = scenarioDir_;
-    options.outputFolder = katalog::UserCatalogueFolder();
-    options.makeTexts = [] { return std::make_unique<MsxmlScenarioTexts>(); };
-    if (options.outputFolder.empty())
-      result.error = katalog::german::kNoUserFolder;
-    else
-      result = katalog::WriteCatalogue(options);
-  }
-  if (!result.written) {
-    ShowMessageBox(nullptr, Widen(std::string(katalog::german::kButtonFailed) + " " + result.error),
-                   Widen(german::kSystemErrorTitle));
+  if (katalog_.Running()) return;
+  katalog_.Reset();
+  KatalogLaunch launch = LaunchKatalog(KatalogBesideLister());
+  if (!launch.process) {
+    ShowMessageBox(nullptr, launch.refusal, Widen(german::kSystemErrorTitle));
     return;
   }
-  const auto opened = reinterpret_cast<INT_PTR>(ShellExecuteW(
-      Handle(), L"open", Widen(result.page).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-  if (opened <= 32) {
-    ShowMessageBox(nullptr,
-                   Widen(katalog::german::FillIn(katalog::german::kPageNotOpened, {result.page})),
-                   Widen(german::kSystemErrorTitle));
-  }
+  if (katalog_.Watch(std::move(launch.process), Handle(), kKatalogEnded))
+    EnableKatalogButton(false);
+}
+
+// A message of an earlier katalog.exe may come after a click started the next.
+void MainWindow::OnKatalogEnded() {
+  if (katalog_.Running()) return;
+  katalog_.Reset();
+  EnableKatalogButton(true);
+}
+
+// A disabled button keeps no focus: it goes on to the next control.
+void MainWindow::EnableKatalogButton(bool enabled) {
+  HWND button = controls_.Find("Katalog");
+  EnableWindow(button, enabled);
+  if (!enabled && GetFocus() == button) SetFocus(GetNextDlgTabItem(Handle(), button, FALSE));
+}
+
+void MainWindow::OnDestroy() {
+  katalog_.Reset();
+  PostQuitMessage(0);
 }
 
 }  // namespace lister

@@ -11,6 +11,7 @@
 #include "fonts.h"
 #include "msxml_texts.h"
 #include "platform_win32.h"
+#include "process_watch.h"
 #include "state.h"
 #include "unique_handle.h"
 #include "win32_view.h"
@@ -41,6 +42,8 @@ class MainWindow : public TopLevelWindow<MainWindow> {
   void OnNotify(const NMHDR& header);
   void OnActivate(WORD state);
   void OnSetFocus();
+  void OnKatalogEnded();
+  void OnDestroy();
 
   // The start-up sequence; false when the game was not found.
   bool FormCreate();
@@ -54,9 +57,10 @@ class MainWindow : public TopLevelWindow<MainWindow> {
   void REQListClick();
   void BeendenClick();
   void OpenAboutClick();
-  // Writes the catalogue of the scenario folder to the user's local
-  // application data and opens it in the default browser.
+  // Starts katalog.exe, which writes the catalogue of the game's scenarios
+  // and opens it in the default browser.
   void KatalogClick();
+  void EnableKatalogButton(bool enabled);
 
   HWND aboutBox_ = nullptr;
   HWND focused_ = nullptr;
@@ -69,6 +73,7 @@ class MainWindow : public TopLevelWindow<MainWindow> {
   PageState pages_;
   std::string scenarioDir_;    // UTF-8, ends in a backslash
   UniqueHandle analyzerLock_;  // keeps the written analyzer.exe unchanged while the lister runs
+  ProcessWatch katalog_;       // the katalog.exe the button started, while it runs
 };
 
 }  // namespace lister
