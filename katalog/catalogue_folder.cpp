@@ -258,6 +258,11 @@ bool CatalogueFolder::ReadPart(const std::string& path, std::uint64_t maxBytes,
   return holder != nullptr && holder->ReadWholeFile(name, maxBytes, bytes);
 }
 
+bool CatalogueFolder::HoldsSame(const std::string& path, const std::string& bytes) const {
+  std::string held;
+  return ReadPart(path, bytes.size(), held) && held == bytes;
+}
+
 bool CatalogueFolder::Stage(const std::string& path, const std::string& bytes) {
   const auto [folder, name] = SplitCataloguePath(path);
   const Folder* holder = WorkFolder(folder);

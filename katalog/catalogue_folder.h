@@ -37,6 +37,8 @@ class CatalogueFolder {
   const CatalogueRecord& OldRecord() const { return old_; }
   // True when the old catalogue's part at that path is there to be kept.
   bool HasPart(const std::string& path) const;
+  // True when the old catalogue's file at that path holds exactly these bytes.
+  bool HoldsSame(const std::string& path, const std::string& bytes) const;
   // The old catalogue's part at that path, when it is there and holds at most maxBytes.
   bool ReadPart(const std::string& path, std::uint64_t maxBytes, std::string& bytes) const;
   // A file of the new catalogue, written into the working folder; from any thread.

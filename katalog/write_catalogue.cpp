@@ -37,21 +37,20 @@ std::string MapPath(const std::string& key, const char* suffix) {
   return "karten/" + key + suffix + ".png";
 }
 
-// The lister's banner, goods pictures and fonts, unless the old catalogue's
-// are the same program's.
-bool StageListerPictures(CatalogueFolder& output, bool sameProgram) {
-  auto stageBytes = [&](const std::string& path, const auto& bytes) {
-    if (sameProgram && output.HasPart(path)) return true;
-    return output.Stage(path, bytes());
+// The lister's banner, goods pictures and fonts, unless the old catalogue
+// holds them with exactly these bytes.
+bool StageListerPictures(CatalogueFolder& output) {
+  auto stage = [&](const std::string& path, const std::string& bytes) {
+    return output.HoldsSame(path, bytes) || output.Stage(path, bytes);
   };
-  auto stage = [&](const std::string& path, const EmbeddedFile& file) {
-    return stageBytes(
-        path, [&] { return std::string(reinterpret_cast<const char*>(file.bytes), file.size); });
+  auto embedded = [](const EmbeddedFile& file) {
+    return std::string(reinterpret_cast<const char*>(file.bytes), file.size);
   };
-  if (!stage("bilder/banner.png", kBannerPng) || !stageBytes(kFontsFile, FontsScript)) return false;
+  if (!stage("bilder/banner.png", embedded(kBannerPng)) || !stage(kFontsFile, FontsScript()))
+    return false;
   for (std::size_t i = 0; i < kGoodsPictureCount; ++i)
     if (!stage(std::string("bilder/waren/") + kGoodsPictures[i].name + ".png",
-               kGoodsPictures[i].png))
+               embedded(kGoodsPictures[i].png)))
       return false;
   return true;
 }
@@ -214,7 +213,7 @@ CatalogueResult WriteCatalogue(const CatalogueOptions& options) {
   const std::atomic<bool>& stop = options.stop != nullptr ? *options.stop : kNeverStop;
   CatalogueFolder output;
   if (!output.Begin(options.outputFolder, result.error)) return result;
-  if (!StageListerPictures(output, output.OldRecord().program == kBuildId)) {
+  if (!StageListerPictures(output)) {
     result.error = output.Unwritable();
     return result;
   }
