@@ -132,12 +132,13 @@ PictureSize SizeOf(const lister::RgbPicture& picture) { return {picture.width, p
 // Which way a mean exactly halfway between two steps goes.
 enum class Ties { Up, Down };
 
-// The sums of `rows` rows of a picture's channels.
-void SumColumns(const std::uint8_t* first, std::size_t stride, int rows, std::uint16_t* sums) {
+// The sums of kRows rows of a picture's channels.
+template <int kRows>
+void SumRows(const std::uint8_t* first, std::size_t stride, std::uint16_t* sums) {
   std::size_t x = 0;
   for (; x + kChannels <= stride; x += kChannels) {
     Halves sum = Widen(LoadBytes(first + x));
-    for (int r = 1; r < rows; ++r) {
+    for (int r = 1; r < kRows; ++r) {
       const Halves row = Widen(LoadBytes(first + stride * static_cast<std::size_t>(r) + x));
       sum.low += row.low;
       sum.high += row.high;
@@ -146,7 +147,16 @@ void SumColumns(const std::uint8_t* first, std::size_t stride, int rows, std::ui
   }
   for (; x < stride; ++x) {
     sums[x] = 0;
-    for (int r = 0; r < rows; ++r) sums[x] += first[stride * static_cast<std::size_t>(r) + x];
+    for (int r = 0; r < kRows; ++r) sums[x] += first[stride * static_cast<std::size_t>(r) + x];
+  }
+}
+
+void SumRows(const std::uint8_t* first, std::size_t stride, int rows, std::uint16_t* sums) {
+  switch (rows) {
+    case 2: return SumRows<2>(first, stride, sums);
+    case 4: return SumRows<4>(first, stride, sums);
+    case 8: return SumRows<8>(first, stride, sums);
+    default: return SumRows<16>(first, stride, sums);
   }
 }
 
@@ -179,8 +189,8 @@ lister::RgbPicture BoxDown(const lister::RgbPicture& source, int factor, Ties ti
   const std::size_t stride = 3 * static_cast<std::size_t>(scaled.width);
   std::vector<std::uint16_t> sums(sourceStride + 1);
   for (int y = 0; y < scaled.height; ++y) {
-    SumColumns(source.pixels.data() + sourceStride * static_cast<std::size_t>(y) * factor,
-               sourceStride, factor, sums.data());
+    SumRows(source.pixels.data() + sourceStride * static_cast<std::size_t>(y) * factor,
+            sourceStride, factor, sums.data());
     for (std::size_t pixels = static_cast<std::size_t>(source.width) / 2;
          pixels >= static_cast<std::size_t>(scaled.width); pixels /= 2)
       AddPixelPairs(sums.data(), pixels);
@@ -267,15 +277,69 @@ constexpr int kDeflateMemLevel = 6;
 constexpr int kDeflateStrategy = Z_RLE;
 // Filtered rows go to deflate in batches of about this many bytes.
 constexpr std::size_t kBatchBytes = std::size_t{1} << 16;
+// The zlib header deflate writes for these settings: a 32 KiB window, the
+// fastest level.
+constexpr char kZlibHeader[] = "\x78\x01";
 
-// A deflate stream that writes onto the end of a text: into `room` bytes
+// The Adler-32 checksum that ends a zlib stream, sixteen bytes at a time,
+// which deflate computes one byte at a time.
+class Adler32 {
+ public:
+  void Add(const std::uint8_t* data, std::size_t size);
+  std::uint32_t Value() const { return second_ << 16 | first_; }
+
+ private:
+  static constexpr std::uint32_t kModulus = 65521;
+  // For each of the sixteen positions of a block's chunks, the sum of its
+  // bytes and the sum of those sums before each chunk: at most 23 * 22 / 2
+  // times 255 for 23 chunks, which fits 16 bits.
+  static constexpr std::size_t kBlockChunks = 23;
+
+  std::uint32_t first_ = 1;   // 1 + the sum of the bytes
+  std::uint32_t second_ = 0;  // the sum of the first sum after each byte
+};
+
+void Adler32::Add(const std::uint8_t* data, std::size_t size) {
+  while (size >= kChannels) {
+    const std::size_t chunks = std::min(kBlockChunks, size / kChannels);
+    Halves sums{}, sumsBefore{};
+    for (std::size_t c = 0; c < chunks; ++c, data += kChannels) {
+      sumsBefore.low += sums.low;
+      sumsBefore.high += sums.high;
+      const Halves bytes = Widen(LoadBytes(data));
+      sums.low += bytes.low;
+      sums.high += bytes.high;
+    }
+    size -= chunks * kChannels;
+    std::uint16_t column[kChannels], before[kChannels];
+    std::memcpy(column, &sums, sizeof column);
+    std::memcpy(before, &sumsBefore, sizeof before);
+    // Each chunk adds the first sum so far for each of its bytes, and its
+    // byte at position i once for each of the kChannels - i bytes from it on.
+    std::uint32_t added = 0, weighted = 0, earlier = 0;
+    for (std::size_t i = 0; i < kChannels; ++i) {
+      added += column[i];
+      weighted += static_cast<std::uint32_t>(kChannels - i) * column[i];
+      earlier += before[i];
+    }
+    second_ = static_cast<std::uint32_t>(
+        (second_ + kChannels * (chunks * first_ + earlier) + weighted) % kModulus);
+    first_ = (first_ + added) % kModulus;
+  }
+  for (; size > 0; --size, ++data) {
+    first_ = (first_ + *data) % kModulus;
+    second_ = (second_ + first_) % kModulus;
+  }
+}
+
+// A raw deflate stream that writes onto the end of a text: into `room` bytes
 // first, then into as many more as it needs.
 class Deflater {
  public:
   Deflater(std::string& out, std::size_t room) : out_(out), used_(out.size()) {
     out_.resize(used_ + std::max<std::size_t>(room, 1));
-    if (deflateInit2(&stream_, kDeflateLevel, Z_DEFLATED, 15, kDeflateMemLevel, kDeflateStrategy) !=
-        Z_OK)
+    if (deflateInit2(&stream_, kDeflateLevel, Z_DEFLATED, -15, kDeflateMemLevel,
+                     kDeflateStrategy) != Z_OK)
       throw std::bad_alloc();
   }
   Deflater(const Deflater&) = delete;
@@ -309,12 +373,15 @@ class Deflater {
   std::size_t used_;
 };
 
-// Appends the IDAT chunk: every row filtered and deflated, a batch at a time.
+// Appends the IDAT chunk: every row filtered and deflated, a batch at a time,
+// in a zlib stream.
 void AppendImageData(std::string& png, const lister::RgbPicture& picture) {
   const std::size_t stride = 3 * static_cast<std::size_t>(picture.width);
   const std::size_t lengthAt = png.size();
   AppendU32(png, 0);
   png.append("IDAT", 4);
+  png.append(kZlibHeader, 2);
+  Adler32 checksum;
   {
     // Room for a well compressed picture to start with.
     Deflater deflater(png, (stride + 1) * static_cast<std::size_t>(picture.height) / 16 + 1024);
@@ -327,10 +394,13 @@ void AppendImageData(std::string& png, const lister::RgbPicture& picture) {
         const std::uint8_t* row = picture.pixels.data() + stride * static_cast<std::size_t>(y);
         FilterRow(row, y > 0 ? row - stride : none.data(), stride, out);
       }
-      deflater.Add(batch.data(), static_cast<std::size_t>(out - batch.data()));
+      const std::size_t filtered = static_cast<std::size_t>(out - batch.data());
+      checksum.Add(batch.data(), filtered);
+      deflater.Add(batch.data(), filtered);
     }
     deflater.Finish();
   }
+  AppendU32(png, checksum.Value());
   const std::size_t dataSize = png.size() - lengthAt - 8;
   for (int i = 0; i < 4; ++i) png[lengthAt + i] = static_cast<char>(dataSize >> (24 - 8 * i));
   const auto* checked = reinterpret_cast<const Bytef*>(png.data() + lengthAt + 4);

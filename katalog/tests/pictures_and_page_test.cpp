@@ -2,6 +2,7 @@
 #define STB_IMAGE_IMPLEMENTATION
 #include <gtest/gtest.h>
 #include <stb_image.h>
+#include <zlib.h>
 
 #include <algorithm>
 
@@ -123,25 +124,43 @@ TEST(Divider, DividesExactlyBelowTwoToThe31) {
   }
 }
 
-// Rows shorter than the filter's eight channels at a time, and longer, with a
-// tail; pictures of one batch of rows and of many; noise that grows the file
-// beyond its first estimate.
+// Rows shorter than the filter's sixteen channels at a time, and longer, with
+// a tail; pictures of one batch of rows and of many; noise that grows the file
+// beyond its first estimate; a ramp that the filter turns into bytes of 255,
+// the largest for the checksum's sums. zlib checks the stream's checksum,
+// which the PNG decoder leaves alone.
 TEST(EncodePng, DecodesToTheSamePixels) {
-  const struct { int width, height; } kSizes[] = {{1, 1}, {2, 3}, {7, 5}, {1000, 70}, {333, 97}};
-  for (const auto& size : kSizes) {
-    const std::vector<std::uint8_t> pixels = RandomPixels(size.width, size.height, 5);
-    const std::string png = EncodePng(Picture(size.width, size.height, pixels));
+  const struct {
+    int width, height;
+    bool ramp;
+  } kCases[] = {{1, 1, false},     {2, 3, false},    {7, 5, false},
+                {1000, 70, false}, {333, 97, false}, {2000, 3, true}};
+  for (const auto& c : kCases) {
+    std::vector<std::uint8_t> pixels = RandomPixels(c.width, c.height, 5);
+    if (c.ramp)
+      for (std::size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = static_cast<std::uint8_t>(255 - i % (3 * c.width) / 3);
+    const std::string png = EncodePng(Picture(c.width, c.height, pixels));
     int width = 0, height = 0, channels = 0;
     unsigned char* decoded =
         stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(png.data()),
                               static_cast<int>(png.size()), &width, &height, &channels, 3);
     ASSERT_NE(decoded, nullptr) << stbi_failure_reason();
-    EXPECT_EQ(width, size.width);
-    EXPECT_EQ(height, size.height);
+    EXPECT_EQ(width, c.width);
+    EXPECT_EQ(height, c.height);
     EXPECT_EQ(channels, 3);
     EXPECT_EQ(std::vector<std::uint8_t>(decoded, decoded + pixels.size()), pixels)
-        << size.width << "x" << size.height;
+        << c.width << "x" << c.height;
     stbi_image_free(decoded);
+
+    // The one IDAT chunk follows the signature and IHDR.
+    const auto* idat = reinterpret_cast<const Bytef*>(png.data()) + 33;
+    const uLong idatSize =
+        uLong{idat[0]} << 24 | uLong{idat[1]} << 16 | uLong{idat[2]} << 8 | idat[3];
+    std::vector<Bytef> rows((3 * static_cast<std::size_t>(c.width) + 1) * c.height);
+    uLongf rowsSize = rows.size();
+    EXPECT_EQ(uncompress(rows.data(), &rowsSize, idat + 8, idatSize), Z_OK)
+        << c.width << "x" << c.height;
   }
 }
 
