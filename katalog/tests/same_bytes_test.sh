@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # same_bytes_test.sh KATALOG_EXE NATIVE_BUILD WORK: katalog.exe under Wine and
-# the Linux build's katalog write the same szenarien.json and index.html for
-# the same folder (without the names Windows does not allow), and katalog.exe
-# without arguments finds the game through the registry and writes to the
-# local application data. Exit 77 (skip) when the Linux build is not there.
+# the Linux build's katalog write the same szenarien.json, index.html and map
+# pictures for the same folder (without the names Windows does not allow), and
+# katalog.exe without arguments finds the game through the registry and writes
+# to the local application data. Exit 77 (skip) when the Linux build is not there.
 set -euo pipefail
 exe="$1" native="$2" work="$3"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -22,6 +22,7 @@ windows_work="Z:${work//\//\\}"
 for file in szenarien.json index.html; do
   cmp "$work/linux/$file" "$work/windows/$file"
 done
+diff -r "$work/linux/karten" "$work/windows/karten"
 
 # A rebuild under Windows: the player's file and links in the catalogue (Unix links stand in
 # for junctions) stay as they are, nothing the links point to is touched, and the rest is
