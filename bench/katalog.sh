@@ -79,6 +79,8 @@ awk -v n="$count" -v cores="$(nproc)" -v runs="$runs" \
 
 exe="$root/build/win/katalog/katalog.exe"
 if [ -f "$exe" ]; then
+  # From the same sources as the Linux build, whose digest is part of every key.
+  cmake --build --preset windows --target katalog >/dev/null
   windows_folder="Z:${folder//\//\\}"
   windows_out="Z:${work//\//\\}\\katalog-wine"
   wine_ms="$("$root/scripts/with-wine" bash -c "$(declare -f elapsed_ms); elapsed_ms \
