@@ -44,6 +44,17 @@ PictureSize FitWithin(int width, int height, int limit);
 // it covers (in integer arithmetic, so every platform gets the same pixels).
 lister::RgbPicture ScaleDown(const lister::RgbPicture& source, PictureSize size);
 
+struct MapPictures {
+  lister::RgbPicture thumbnail;  // within kThumbnailLimit
+  lister::RgbPicture detail;     // within kDetailLimit
+};
+
+// Both pictures of a map. The thumbnail comes from the detail picture when
+// both steps are exact reductions (a 2048 by 2048 map: 2:1, then 4:1), else
+// from the map; either way each channel is within one step of the average of
+// the map's area it covers.
+MapPictures MakeMapPictures(const lister::RgbPicture& map);
+
 // The picture as a 24-bit PNG file.
 std::string EncodePng(const lister::RgbPicture& picture);
 

@@ -110,8 +110,9 @@ void CatalogueView::ShowPicture(const std::string& picture, const lister::RgbPic
   thumbnail.reset();
   detail.reset();
   if (image.width <= 0 || image.height <= 0) return;
-  thumbnail = ScaleDown(image, FitWithin(image.width, image.height, kThumbnailLimit));
-  detail = ScaleDown(image, FitWithin(image.width, image.height, kDetailLimit));
+  MapPictures pictures = MakeMapPictures(image);
+  thumbnail = std::move(pictures.thumbnail);
+  detail = std::move(pictures.detail);
 }
 
 void CatalogueView::ClearPicture(const std::string& picture) {

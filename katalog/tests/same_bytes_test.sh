@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # same_bytes_test.sh KATALOG_EXE NATIVE_BUILD WORK: katalog.exe under Wine and
-# the Linux build's katalog write the same szenarien.json and page files
+# the Linux build's katalog write the same szenarien.json, page files
 # (index.html, the fonts file, the data parts and the search file in daten/)
-# for the same folder (without the names Windows does not allow), and katalog.exe
-# without arguments finds the game through the registry and writes to the
-# local application data. Exit 77 (skip) when the Linux build is not there.
+# and map pictures for the same folder (without the names Windows does not
+# allow), and katalog.exe without arguments finds the game through the
+# registry and writes to the local application data. Exit 77 (skip) when the
+# Linux build is not there.
 set -euo pipefail
 exe="$1" native="$2" work="$3"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -23,6 +24,7 @@ same_as_linux() {
     cmp "$work/linux/$file" "$work/windows/$file"
   done
   diff -r "$work/linux/daten" "$work/windows/daten"
+  diff -r "$work/linux/karten" "$work/windows/karten"
 }
 windows_work="Z:${work//\//\\}"
 "$root/scripts/wine-run" "$exe" "$windows_work\\Spiel\\Data\\Scenarios" -o "$windows_work\\windows" >/dev/null
