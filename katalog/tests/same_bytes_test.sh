@@ -24,7 +24,7 @@ same_as_linux() {
     cmp "$work/linux/$file" "$work/windows/$file"
   done
   diff -r "$work/linux/daten" "$work/windows/daten"
-  diff -r "$work/linux/karten" "$work/windows/karten"
+  diff -r -x Verweis "$work/linux/karten" "$work/windows/karten"
 }
 windows_work="Z:${work//\//\\}"
 "$root/scripts/wine-run" "$exe" "$windows_work\\Spiel\\Data\\Scenarios" -o "$windows_work\\windows" >/dev/null
