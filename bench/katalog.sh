@@ -8,20 +8,9 @@
 # of an older catalogue. The four programs take turns, RUNS times, so that a busy machine slows
 # them alike; the fastest run and the median are shown.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-runs="${RUNS:-3}"
-count=400
-native="$root/build/native"
-work="$root/build/bench"
-folder="$work/katalog-szenarien"
+source "$(dirname "$0")/common/katalog_folder.sh"
 katalog=("$native/katalog/katalog" "$folder")
 pillow=(/usr/bin/python3 "$root/bench/pillow_pictures.py" "$folder")
-
-cmake --preset native >/dev/null
-cmake --build --preset native --target katalog make_test_scenarios >/dev/null
-mkdir -p "$work"
-/usr/bin/python3 "$root/bench/make_katalog_bench.py" "$native/katalog/tests/make_test_scenarios" \
-  "$folder" "$count"
 
 # Wall-clock milliseconds of the command, started after its output folder OUT is removed.
 elapsed_ms() {

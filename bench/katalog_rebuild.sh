@@ -3,19 +3,8 @@
 # its first build, two jobs (target: at most 5 %): the first build starts from no catalogue,
 # the rebuild finds it and keeps every scenario's parts. RUNS runs of each, the best counts.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-runs="${RUNS:-3}"
-count=400
-native="$root/build/native"
-work="$root/build/bench"
-folder="$work/katalog-szenarien"
+source "$(dirname "$0")/common/katalog_folder.sh"
 out="$work/katalog-neubau"
-
-cmake --preset native >/dev/null
-cmake --build --preset native --target katalog make_test_scenarios >/dev/null
-mkdir -p "$work"
-/usr/bin/python3 "$root/bench/make_katalog_bench.py" "$native/katalog/tests/make_test_scenarios" \
-  "$folder" "$count"
 
 elapsed_ms() {
   local start end
