@@ -1552,7 +1552,8 @@
     const head = make('thead');
     const headRow = make('tr');
     for (const column of columns) {
-      headRow.append(make('th', isCount(column) ? 'zahl' : '', plainTitle(column)));
+      headRow.append(make('th', 'spalte-' + column.key + (isCount(column) ? ' zahl' : ''),
+                          column.title()));
     }
     head.append(headRow);
     const body = make('tbody');
