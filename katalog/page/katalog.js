@@ -1568,7 +1568,7 @@
           return;
         }
         const name = column.key === 'name';
-        const printedCell = make('td', isCount(column) ? 'zahl' : '',
+        const printedCell = make('td', 'spalte-' + column.key + (isCount(column) ? ' zahl' : ''),
                                  name ? row.s.id : columnText(column, row));
         if (name) printedCell.append(make('span', 'datei', row.s.file));
         printedRow.append(printedCell);
