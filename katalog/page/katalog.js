@@ -98,11 +98,12 @@
   }
 
   // One line of the page's own news: an address that names nothing, the
-  // marks' export and import, a mark the browser did not keep.
+  // marks' export and import, a mark the browser did not keep (said in the
+  // detail view when it is open).
   let addressNotice = false;
 
   function say(text) {
-    $('meldung').textContent = text;
+    $(dialog.open ? 'detail-meldung' : 'meldung').textContent = text;
     addressNotice = false;
   }
 
@@ -233,7 +234,8 @@
       }
       return true;
     } catch (error) {
-      say('Der Browser hat die Markierung nicht aufbewahrt: sein Speicher für diese Seite ist voll.');
+      say('Der Browser hat die Markierung nicht aufbewahrt: ' +
+          'sein Speicher für diese Seite ist voll.');
       return false;
     }
   }
@@ -285,7 +287,7 @@
       readStoredMarks();
       for (const row of rows) markShown(row);
     } else if (event.key.startsWith(MARK_PREFIX)) {
-      const row = byName.get(takeStoredMark(event.key, event.newValue));
+      const row = byId.get(takeStoredMark(event.key, event.newValue));
       if (row) markShown(row);
     } else {
       return;
@@ -305,8 +307,8 @@
       const mark = marks.get(id);
       return JSON.stringify({id, played: mark.played, favourite: mark.favourite, note: mark.note});
     });
-    const text = JSON.stringify({format: MARKS_FORMAT, version: MARKS_VERSION}).slice(0, -1) +
-        ',"marks":[\n' + lines.join(',\n') + '\n]}\n';
+    const text = '{"format":"' + MARKS_FORMAT + '","version":' + MARKS_VERSION + ',"marks":[\n' +
+        lines.join(',\n') + '\n]}\n';
     const address = URL.createObjectURL(new Blob([text], {type: 'application/json'}));
     const link = make('a');
     link.href = address;
@@ -347,7 +349,7 @@
         continue;
       }
       full = !storeMark(entry.id, mark);
-      const row = byName.get(entry.id);
+      const row = byId.get(entry.id);
       if (row) markShown(row);
       if (full) break;
       taken += 1;
@@ -358,8 +360,9 @@
           ' aufbewahrt: sein Speicher für diese Seite ist voll.');
       return;
     }
-    say('Markierungen von ' + counted(taken, 'Szenario', 'Szenarien') + ' importiert.' +
-        (unreadable ? ' ' + counted(unreadable, 'Eintrag', 'Einträge') + ' ohne lesbare Markierung.' : ''));
+    const skipped = unreadable ? ' ' + counted(unreadable, 'Eintrag', 'Einträge') +
+        ' ohne lesbare Markierung.' : '';
+    say('Markierungen von ' + counted(taken, 'Szenario', 'Szenarien') + ' importiert.' + skipped);
   }
 
   // ---- Search --------------------------------------------------------------
@@ -497,7 +500,8 @@
      value: (r) => r.s.tradeCityCount},
     {key: 'verkauft', width: '148px', title: () => captions.CitySellsLabel, data: true,
      hint: 'Waren, die die Handelsstädte verkaufen', sort: 'text',
-     value: (r) => r.s.goodsSold && r.s.goodsSold.join(', '), cell: (r) => goodsCell(r.s.goodsSold)},
+     value: (r) => r.s.goodsSold && r.s.goodsSold.join(', '),
+     cell: (r) => goodsCell(r.s.goodsSold)},
     {key: 'kauft', width: '124px', title: () => captions.CityBuyLabel, data: true,
      hint: 'Waren, die die Handelsstädte kaufen', sort: 'text',
      value: (r) => r.s.goodsBought && r.s.goodsBought.join(', '),
@@ -1306,7 +1310,9 @@
   }
 
   function clearChoice() {
-    for (const row of chosen) if (row.element) row.element.querySelector('.wahl input').checked = false;
+    for (const row of chosen) {
+      if (row.element) row.element.querySelector('.wahl input').checked = false;
+    }
     chosen.length = 0;
     showChoice();
   }
@@ -1377,7 +1383,8 @@
         {caption: captions.CityBuyLabel, read: (s) => goodsFact(s.goodsBought)}]},
       {caption: captions.TabMilitaer, facts: [
         {caption: labelCaption('MilitaryInvasionsInfo'), read: (s) => paneFact(s.invasions)},
-        {caption: labelCaption('MilitaryRequestsInfo'), read: (s) => paneFact(s.militaryRequests)}]},
+        {caption: labelCaption('MilitaryRequestsInfo'),
+         read: (s) => paneFact(s.militaryRequests)}]},
       {caption: captions.TabForderungen, facts: [
         {caption: captions.TabForderungen,
          read: (s) => listFact(s.requests.map(requestText), () => '')}]},
@@ -1616,6 +1623,7 @@
     // The search texts are made when a search or the search file first needs them.
     return {s, index, labels: labelsByName(s.labels), element: null, folded: undefined};
   });
+  const byId = new Map(rows.map((row) => [row.s.id, row]));  // the marks' keys
   const byName = new Map();
   const byFile = new Map();
   const byForm = new Map();  // NFC of names and file names; null where two share one
@@ -1630,9 +1638,8 @@
 
   function startMarks() {
     readStoredMarks();
-    for (const element of document.querySelectorAll('#marken-knoepfe, .marken-filter, #detail-marken')) {
-      element.hidden = false;
-    }
+    const controls = document.querySelectorAll('#marken-knoepfe, .marken-filter, #detail-marken');
+    for (const element of controls) element.hidden = false;
     addEventListener('storage', storageChanged);
     $('exportieren').addEventListener('click', exportMarks);
     $('importieren').addEventListener('change', (event) => {
@@ -1645,7 +1652,8 @@
     };
     $('detail-favorit').addEventListener('change', detailMark('favourite', (box) => box.checked));
     $('detail-gespielt').addEventListener('change', detailMark('played', (box) => box.checked));
-    $('detail-notiz').addEventListener('input', detailMark('note', (field) => cleanNote(field.value)));
+    $('detail-notiz').addEventListener('input',
+                                       detailMark('note', (field) => cleanNote(field.value)));
   }
 
   $('fehler').hidden = table !== null;

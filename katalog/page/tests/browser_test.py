@@ -98,12 +98,12 @@ SORTS = (
 
 # The player's marks: set in the list (Tiberis, Alesia) and the detail view (Legatus' note),
 # then the rows each filter and sort shows, and the file they are exported to.
-MARK_FILTERS = (("Favorit", "ja", "Tiberis"), ("gespielt", "ja", "Alesia Tiberis"), (
-    "gespielt", "nein", "img Ägypten Campania Legatus Limes2 Limes10 Nova ohne Straße Zerbrochen"),
-    ("Notiz", "ja", "Legatus"))
+MARK_FILTERS = (
+    ("Favorit", "ja", "Tiberis"), ("gespielt", "ja", "Alesia Tiberis"), ("Notiz", "ja", "Legatus"),
+    ("gespielt", "nein", "img Ägypten Campania Legatus Limes2 Limes10 Nova ohne Straße Zerbrochen"))
 MARK_SORTS = (
-    ("Favorit", False, "Tiberis img Ägypten Alesia Campania Legatus Limes2 Limes10 Nova ohne Straße "
-                       "Zerbrochen"),
+    ("Favorit", False, "Tiberis img Ägypten Alesia Campania Legatus Limes2 Limes10 Nova ohne "
+                       "Straße Zerbrochen"),
     ("gespielt", False, "Alesia Tiberis img Ägypten Campania Legatus Limes2 Limes10 Nova ohne "
                         "Straße Zerbrochen"),
     ("Notiz", True, "Legatus img Ägypten Alesia Campania Limes2 Limes10 Nova ohne Straße Tiberis "
@@ -317,10 +317,11 @@ ROWS_ON_SCREEN = """return [...document.querySelectorAll('#zeilen > .reihe')].fi
 }).length;"""
 
 # What scrolls sideways: the page, or what reaches beyond the screen in an open view.
-BEYOND_THE_SCREEN = """return [document.documentElement, ...document.querySelectorAll('dialog[open] *')]
-    .filter((e) => e === document.documentElement ? e.scrollWidth > innerWidth
-                   : e.offsetWidth && e.getBoundingClientRect().right > innerWidth + 0.5)
-    .map((e) => e.tagName + '.' + e.className).slice(0, 5);"""
+BEYOND_THE_SCREEN = """const page = document.documentElement;
+const beyond = (e) => e.offsetWidth && e.getBoundingClientRect().right > innerWidth + 0.5;
+return [page, ...document.querySelectorAll('dialog[open] *')]
+  .filter((e) => (e === page ? e.scrollWidth > innerWidth : beyond(e)))
+  .map((e) => e.tagName + '.' + e.className).slice(0, 5);"""
 
 ALL_PICTURES_LOADED = """const root = arguments[0] || document;
     return [...root.querySelectorAll('img')].every((i) => i.complete && i.naturalWidth > 0);"""
@@ -829,9 +830,9 @@ class PageTest(unittest.TestCase):
         self.ClickRow(s["id"])
         text, _ = self.Print()
         captions = self.data["captions"]
+        last = [c["name"] for c in s["cities"]][-1:] + [r["entry"] for r in s["requests"]][-1:]
         for shown in ([captions[name] for name in captions if name.startswith(("Tab", "PG"))] +
-                      [c["name"] for c in s["cities"]][-1:] + [r["entry"] for r in s["requests"]][-1:] +
-                      s["story"].split()[-1:]):
+                      last + s["story"].split()[-1:]):
             self.assertIn(shown, text)
 
     def test_detail_tabs(self):
