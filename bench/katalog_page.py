@@ -10,14 +10,18 @@ loads) and until its search texts are ready; the time from putting the last scen
 into the search box until the next frame with its row in the list, right after the rows are
 shown and again once the search texts are there; the time from a keystroke in the search box
 until the next frame after the list was updated (median and slowest of several keystrokes);
-and the page's memory: the JS heap (DevTools' Performance metrics) and the resident memory
-of the renderer processes. Prints them against the targets."""
+the page's memory: the JS heap (DevTools' Performance metrics) and the resident memory of
+the renderer processes; and, for at most 1,000 scenarios, the pages of the printed list
+(A4 landscape, as the page's print style asks). Prints them against the targets."""
+import base64
 import json
 import os
 import pathlib
 import re
 import statistics
+import subprocess
 import sys
+import tempfile
 
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -34,6 +38,7 @@ WAIT_SECONDS = 120
 QUERY = "oel tiberis"  # typed and then taken back, one key at a time
 ROUNDS = 2
 MARK = ".fertig"
+PRINT_MOST = 1000  # scenarios whose list is printed; more would print for minutes
 
 MARKS = """const mark = (name) => {
       const entry = performance.getEntriesByName(name)[0];
@@ -124,6 +129,18 @@ def RendererMemory(browser_pid):
     return total
 
 
+def PrintedPages(driver):
+    """The pages of the page printed to PDF, as a player prints it."""
+    pdf = base64.b64decode(driver.execute_cdp_cmd(
+        "Page.printToPDF", {"preferCSSPageSize": True, "printBackground": True})["data"])
+    with tempfile.NamedTemporaryFile(suffix=".pdf") as file:
+        file.write(pdf)
+        file.flush()
+        info = subprocess.run(["pdfinfo", file.name], capture_output=True, check=True,
+                              text=True).stdout
+    return int(re.search(r"Pages:\s+(\d+)", info).group(1))
+
+
 def Measure(folder, loads):
     folder = pathlib.Path(folder).resolve()
     page = (folder / "index.html").read_text(encoding="utf-8")
@@ -164,6 +181,7 @@ def Measure(folder, loads):
                    driver.execute_cdp_cmd("Performance.getMetrics", {})["metrics"]}
         renderer = RendererMemory(browser.process.pid)
         version = driver.capabilities["browserVersion"]
+        printed = PrintedPages(driver) if scenarios <= PRINT_MOST else None
     finally:
         browser.__exit__(None, None, None)
 
@@ -184,6 +202,8 @@ def Measure(folder, loads):
     print(f"memory: JS heap {metrics['JSHeapUsedSize'] / 1e6:.0f} MB used of "
           f"{metrics['JSHeapTotalSize'] / 1e6:.0f} MB, {metrics['Nodes']:.0f} DOM nodes; "
           f"renderer processes {renderer / 1e6:.0f} MB resident")
+    if printed:
+        print(f"printed list: {printed} landscape pages for {scenarios} scenarios")
 
 
 def main():

@@ -20,12 +20,24 @@ constexpr char kRowsPlaceholder[] = "{{KATALOG_ZEILEN}}";
 
 // The members of a scenario object that its row carries, in their order: what
 // the table shows, sorts and filters by, and what the address and the data
-// part are found by.
-constexpr const char* kRowFields[] = {
-    "id",           "file",           "key",           "damage",
-    "thumbnail",    "mapSide",        "invasionCount", "militaryRequestCount",
-    "cityCount",    "tradeCityCount", "goodsSold",     "goodsBought",
-    "requestCount", "description",    "labels"};
+// part are found by. goodsProducible is the row's own: the names of the
+// goods of the "Ressourcen" page.
+constexpr const char* kRowFields[] = {"id",
+                                      "file",
+                                      "key",
+                                      "damage",
+                                      "thumbnail",
+                                      "mapSide",
+                                      "invasionCount",
+                                      "militaryRequestCount",
+                                      "cityCount",
+                                      "tradeCityCount",
+                                      "goodsSold",
+                                      "goodsBought",
+                                      "goodsProducible",
+                                      "requestCount",
+                                      "description",
+                                      "labels"};
 
 // The labels that the table shows or names a column by; the others only the
 // detail view.
@@ -81,16 +93,30 @@ bool IsRowLabel(const JsonValue& label) {
          }) != std::end(kRowLabels);
 }
 
+// A member of the row: the scenario's own, with only the row's labels, or
+// the names of its producible goods (null for a damaged scenario).
+JsonValue RowValue(const JsonValue& scenario, const std::string& name) {
+  if (name == "goodsProducible") {
+    JsonValue names;
+    if (scenario["resources"].IsNull()) return names;
+    names.kind = JsonValue::Kind::Array;
+    for (const JsonValue& good : scenario["resources"]["goods"].items)
+      names.items.push_back(good["name"]);
+    return names;
+  }
+  JsonValue value = scenario[name];
+  if (name == "labels" && !value.IsNull())
+    value.items.erase(std::remove_if(value.items.begin(), value.items.end(),
+                                     [](const JsonValue& l) { return !IsRowLabel(l); }),
+                      value.items.end());
+  return value;
+}
+
 void AppendRow(std::string& out, const JsonValue& scenario) {
   out += '{';
   bool first = true;
   for (const char* name : kRowFields) {
-    JsonValue value = scenario[name];
-    if (std::string(name) == "labels" && !value.IsNull())
-      value.items.erase(std::remove_if(value.items.begin(), value.items.end(),
-                                       [](const JsonValue& l) { return !IsRowLabel(l); }),
-                        value.items.end());
-    AppendMember(out, first, name, value);
+    AppendMember(out, first, name, RowValue(scenario, name));
     first = false;
   }
   out += '}';
@@ -113,19 +139,22 @@ void AppendSearchTexts(std::string& out, const JsonValue& scenario) {
   out += ']';
 }
 
-// Each goods name of every city's slots once, sold before bought, with the
-// picture of the first slot that names it.
+// Each goods name of every city's slots and of the "Ressourcen" page once,
+// sold before bought before producible, with the picture of the first that
+// names it.
 void CollectGoods(const JsonValue& scenario,
                   std::vector<std::pair<std::string, JsonValue>>& goods) {
+  const auto add = [&](const JsonValue& good) {
+    const std::string& name = good["name"].text;
+    if (name.empty() || std::any_of(goods.begin(), goods.end(),
+                                    [&](const auto& known) { return known.first == name; }))
+      return;
+    goods.emplace_back(name, good["picture"]);
+  };
   for (const JsonValue& city : scenario["cities"].items)
     for (const char* side : {"sells", "buys"})
-      for (const JsonValue& slot : city[side].items) {
-        const std::string& name = slot["name"].text;
-        if (name.empty() || std::any_of(goods.begin(), goods.end(),
-                                        [&](const auto& good) { return good.first == name; }))
-          continue;
-        goods.emplace_back(name, slot["picture"]);
-      }
+      for (const JsonValue& slot : city[side].items) add(slot);
+  for (const JsonValue& good : scenario["resources"]["goods"].items) add(good);
 }
 
 std::string Hex(const XXH128_hash_t& digest) {

@@ -5,6 +5,7 @@ The browser and the driver are reached at 127.0.0.1, never by the name "localhos
 system (a fresh Debian root, say) may have no /etc/hosts that names it, and chromedriver would
 then fail to reach a browser it started itself. So the browser is started here, listening on
 the loopback address, and chromedriver attaches to it."""
+import json
 import shutil
 import subprocess
 import tempfile
@@ -58,12 +59,20 @@ def StartBrowser(profile):
 
 class Chromium:
     """A browser for a with-block; the browser ends and its profile folder is removed
-    afterwards."""
+    afterwards. preferences are the settings of its fresh profile, as a player's browser may
+    have them."""
+
+    def __init__(self, preferences=None):
+        self.preferences = preferences
 
     def __enter__(self):
         self.profile = tempfile.mkdtemp(prefix="katalog-chromium-")
         self.process = None
         try:
+            if self.preferences:
+                (Path(self.profile) / "Default").mkdir()
+                (Path(self.profile) / "Default" / "Preferences").write_text(
+                    json.dumps(self.preferences))
             self.process, port = StartBrowser(self.profile)
             options = webdriver.ChromeOptions()
             options.debugger_address = f"127.0.0.1:{port}"

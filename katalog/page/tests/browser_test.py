@@ -10,10 +10,14 @@ tables of what the page shows for it."""
 import argparse
 import base64
 import collections
+import contextlib
 import json
 import pathlib
 import re
+import shutil
+import subprocess
 import sys
+import tempfile
 import unicodedata
 import unittest
 import urllib.parse
@@ -63,6 +67,8 @@ SEARCHES = (
 
 # Column: the rows ascending and descending. Rows without a value (the damaged ones) come
 # last both ways; equal values keep name order.
+SORTED_BY = ("Szenario Art Karte Region Ziele Handelsstädte verkauft kauft Forderungen Invasionen "
+             "Militäranforderungen Beschreibung").split()
 SORTS = (
     (NAME_ORDER, "Zerbrochen Tiberis Straße ohne Nova Limes10 Limes2 Legatus Campania Alesia "
                  "Ägypten img"),
@@ -90,6 +96,63 @@ SORTS = (
      "Tiberis Nova Straße Alesia Campania Ägypten Limes10 Limes2 Legatus img ohne Zerbrochen"),
 )
 
+# The player's marks: set in the list (Tiberis, Alesia) and the detail view (Legatus' note),
+# then the rows each filter and sort shows, and the file they are exported to.
+MARK_FILTERS = (
+    ("Favorit", "ja", "Tiberis"), ("gespielt", "ja", "Alesia Tiberis"), ("Notiz", "ja", "Legatus"),
+    ("gespielt", "nein", "img Ägypten Campania Legatus Limes2 Limes10 Nova ohne Straße Zerbrochen"))
+MARK_SORTS = (
+    ("Favorit", False, "Tiberis img Ägypten Alesia Campania Legatus Limes2 Limes10 Nova ohne "
+                       "Straße Zerbrochen"),
+    ("gespielt", False, "Alesia Tiberis img Ägypten Campania Legatus Limes2 Limes10 Nova ohne "
+                        "Straße Zerbrochen"),
+    ("Notiz", True, "Legatus img Ägypten Alesia Campania Limes2 Limes10 Nova ohne Straße Tiberis "
+                    "Zerbrochen"))
+NOTE = "Mit Eisen beginnen"
+MARKS_FILE = """{"format":"szenarienkatalog-marken","version":1,"marks":[
+{"id":"Alesia","played":true,"favourite":false,"note":""},
+{"id":"Legatus","played":false,"favourite":false,"note":"Mit Eisen beginnen"},
+{"id":"Tiberis","played":true,"favourite":true,"note":""}
+]}
+"""
+
+# The Beschreibung of scenarios whose story begins with their name.
+DESCRIPTIONS = (("Legatus", "Als Legat sollt Ihr am Danuvius"), ("Nova Roma", "Eine Oase mitten"),
+                ("Ägyptens Küste", "Am Nil wächst das Getreide"))
+
+# The detail view's tabs, by the captions of the window: a step (a click on a tab, or a key
+# on the focused one), then the pages that show.
+TAB_STEPS = (("TabHandel", ["TabHandel", "TabWarenhandel"]),
+             ("TabForderungen", ["TabHandel", "TabForderungen"]),
+             (Keys.ARROW_RIGHT, ["TabHandel", "PGRessourcen"]),
+             (Keys.ARROW_RIGHT, ["TabHandel", "TabWarenhandel"]), ("TabMilitaer", ["TabMilitaer"]),
+             (Keys.END, ["TabText"]), (Keys.HOME, ["TabZiele"]), (Keys.ARROW_LEFT, ["TabText"]))
+
+# Three scenarios side by side: each group, and each fact marked "≠" where they differ.
+COMPARED = ("Limes 2", "Limes 10", "Campania Felix")
+COMPARED_FACTS = (
+    "Übersicht | Art ≠ | Region ≠ | Militäranforderungen | Invasionen ≠ | Naturereignisse | "
+    "Lohnänderung Plebejer | Lohnänderung Equites | Warenanforderungen ≠ | Anzahl der Städte ≠ | "
+    "Karte ≠ | Handelsstädte ≠ | Ziele | Ziele ≠ | Kultur ≠ | Sicherheit ≠ | Wohlstand ≠ | "
+    "Ansehen ≠ | Bevölkerung ≠ | Hinweis ≠ | Waren | verkauft ≠ | kauft ≠ | Militär | "
+    "Invasionen ≠ | Militäranforderungen | Forderungen | Forderungen ≠")
+
+FORUM_TEXT = """[b]Szenario: Tiberis[/b] (Tiberis.scn)
+Tiberis, die Kolonie am Fluss
+[list]
+[*]Art: Userszenario
+[*]Karte: mittlere Karte
+[*]Region: Nordafrika
+[*]Ziele: Spielziele – Kultur 40 · Sicherheit 25 · Wohlstand 30 · Ansehen 35 · Bevölkerung 3000
+[*]Handelsstädte: 4
+[*]verkauft: Getreide, Olivenöl, Töpferwaren, Eisen, Elfenbein, Gewürze
+[*]kauft: Kleidung, Möbel, Wein, Schmuck, Glaswaren, Papyrus, Wolle
+[*]Forderungen: 4
+[*]Invasionen: 2
+[*]Militäranforderungen: 3
+[/list]
+"""
+
 
 def Names(short_names):
     return [FIXTURE_NAMES[name] for name in short_names.split()]
@@ -99,10 +162,6 @@ def Address(s):
     """What follows "#" in a scenario's address, decoded: its base name, or its file name
     when that is all it has."""
     return s["id"] or s["file"]
-
-
-def Traded(s):
-    return set((s["goodsSold"] or []) + (s["goodsBought"] or []))
 
 
 def Label(s, name):
@@ -246,6 +305,24 @@ ROWS_SHOWN = """return [...document.querySelectorAll('#zeilen > .reihe')].map((r
           image && decodeURI(image.getAttribute('src')), damage && damage.textContent];
 });"""
 
+# What a role is looked up among.
+ROLES = {"button": "button", "checkbox": "input[type=checkbox]", "textbox": "input[type=text]",
+         "combobox": "select", "group": "fieldset, [role=group]", "tab": "[role=tab]",
+         "tabpanel": "[role=tabpanel]", "image": "img, [role=img]"}
+
+# The rows that stand whole on the screen.
+ROWS_ON_SCREEN = """return [...document.querySelectorAll('#zeilen > .reihe')].filter((row) => {
+  const box = row.getBoundingClientRect();
+  return box.top >= 0 && box.bottom <= innerHeight;
+}).length;"""
+
+# What scrolls sideways: the page, or what reaches beyond the screen in an open view.
+BEYOND_THE_SCREEN = """const page = document.documentElement;
+const beyond = (e) => e.offsetWidth && e.getBoundingClientRect().right > innerWidth + 0.5;
+return [page, ...document.querySelectorAll('dialog[open] *')]
+  .filter((e) => (e === page ? e.scrollWidth > innerWidth : beyond(e)))
+  .map((e) => e.tagName + '.' + e.className).slice(0, 5);"""
+
 ALL_PICTURES_LOADED = """const root = arguments[0] || document;
     return [...root.querySelectorAll('img')].every((i) => i.complete && i.naturalWidth > 0);"""
 
@@ -280,7 +357,7 @@ return {
   military: lines('Anforderungen'),
   story: one('[data-control="Story"]'),
   damage: one('[data-control="Schaden"]'),
-  tabs: [...dialog.querySelectorAll('#detail-reiter button')].map((e) => e.textContent),
+  tabs: [...dialog.querySelectorAll('[role=tab]')].map((e) => e.textContent),
   headings: [...dialog.querySelectorAll('h3, h4:not([data-control])')].map((e) => e.textContent),
   map: map && map.getAttribute('src'),
   goodsPictures: dialog.querySelectorAll('img[src^="bilder/waren/"]').length,
@@ -367,8 +444,67 @@ class PageTest(unittest.TestCase):
         if query:
             box.send_keys(query)
 
-    def SortBy(self, column, ascending):
-        header = self.driver.find_elements(By.CSS_SELECTOR, "#spalten [role=columnheader]")[column]
+    def Named(self, role, name, root=None):
+        """The element of that ARIA role and accessible name, as assistive technology finds it."""
+        for element in (root or self.driver).find_elements(By.CSS_SELECTOR, ROLES[role]):
+            if element.aria_role == role and element.accessible_name == name:
+                return element
+        self.fail(f"no {role} named {name!r}")
+
+    def Shown(self, text):
+        """Whether a line of the page that says text is on screen."""
+        lines = self.driver.find_elements(By.XPATH, f'//p[normalize-space()="{text}"]')
+        return any(line.is_displayed() for line in lines)
+
+    def Press(self, key):
+        ActionChains(self.driver).send_keys(key).perform()
+
+    def ClickRow(self, scenario_id):
+        """Opens the scenario's detail view with the mouse, on a cell of its row."""
+        self.Row(scenario_id).find_elements(By.CSS_SELECTOR, "[role=cell]")[4].click()
+        self.AssertSoon(lambda: self.driver.execute_script(
+            "return document.getElementById('detail').dataset.id"), scenario_id, "the detail")
+
+    def FocusedRow(self):
+        return self.driver.execute_script(
+            "const row = document.activeElement.closest('.reihe'); return row && row.dataset.id")
+
+    @contextlib.contextmanager
+    def Viewport(self, width, height, mobile=False):
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": 1, "mobile": mobile})
+        try:
+            yield
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def Screenshot(self, name):
+        if SCREENSHOTS:
+            self.WaitUntil(lambda: self.driver.execute_script(
+                "return document.fonts.status === 'loaded' && document.fonts.size === 3"),
+                "the fonts")
+            self.driver.save_screenshot(str(SCREENSHOTS / name))
+
+    def Print(self, picture=None):
+        """The page as printed: its text and its first page's size, and that page as a
+        picture."""
+        pdf = base64.b64decode(self.driver.execute_cdp_cmd(
+            "Page.printToPDF", {"preferCSSPageSize": True, "printBackground": True})["data"])
+        with tempfile.TemporaryDirectory() as folder:
+            path = pathlib.Path(folder) / "druck.pdf"
+            path.write_bytes(pdf)
+            text = subprocess.run(["pdftotext", path, "-"], capture_output=True, check=True,
+                                  text=True).stdout
+            size = re.search(r"Page size: +([\d.]+) x ([\d.]+)", subprocess.run(
+                ["pdfinfo", path], capture_output=True, check=True, text=True).stdout)
+            if picture and SCREENSHOTS:
+                subprocess.run(["pdftoppm", "-png", "-r", "80", "-singlefile", path,
+                                SCREENSHOTS / pathlib.Path(picture).stem], check=True)
+        return " ".join(text.split()), (float(size.group(1)), float(size.group(2)))
+
+    def SortBy(self, heading, ascending):
+        header = next(h for h in self.driver.find_elements(By.CSS_SELECTOR, "[role=columnheader]")
+                      if h.text.replace("\u00ad", "").replace("\n", "") == heading)
         wanted = "ascending" if ascending else "descending"
         for _ in range(2):
             if header.get_attribute("aria-sort") == wanted:
@@ -397,6 +533,10 @@ class PageTest(unittest.TestCase):
         self.AssertSoon(lambda: self.driver.execute_script(
             "return [document.getElementById('detail').open, location.hash]"), [False, ""],
             "the detail view closed and its address gone")
+
+    def RichestScenario(self):
+        return max((s for s in self.scenarios if not s["damage"]),
+                   key=lambda s: (len(s["cities"]), len(s["requests"])))
 
     def DetailScenarios(self):
         """The scenarios whose detail view is compared: damaged ones, ones with markup or
@@ -438,8 +578,9 @@ class PageTest(unittest.TestCase):
         def Lines(lines):
             return [[line["text"], line["heading"]] for line in lines]
 
-        tabs = [captions[name] for name in
-                ("TabZiele", "TabHandel", "TabMilitaer", "TabKarte", "TabText")]
+        tabs = [captions[name] for name in ("TabZiele", "TabHandel", "TabMilitaer", "TabKarte",
+                                            "TabText", "TabWarenhandel", "TabForderungen",
+                                            "PGRessourcen")]
         return {
             "open": True, "id": s["id"],
             "labels": [[label["name"], label["caption"], label["text"],
@@ -451,8 +592,8 @@ class PageTest(unittest.TestCase):
             "invasions": Lines(s["invasions"]), "military": Lines(s["militaryRequests"]),
             "story": s["story"], "goodsPictures": pictures, "tabs": tabs,
             "headings": [captions[name] for name in
-                         ("TabKarte", "TabZiele", "AllgemeinLabel", "TabHandel",
-                          "TabWarenhandel", "TabForderungen", "PGRessourcen", "TabMilitaer",
+                         ("TabZiele", "AllgemeinLabel", "TabHandel", "TabWarenhandel",
+                          "TabForderungen", "PGRessourcen", "TabMilitaer", "TabKarte",
                           "TabText")],
         }
 
@@ -493,12 +634,6 @@ class PageTest(unittest.TestCase):
             self.assertEqual(row[1:], [s["id"], Address(s),
                                        s["thumbnail"] and s["thumbnail"]["path"], damage])
         self.Search("")
-        if SCREENSHOTS:
-            self.WaitUntil(lambda: self.driver.execute_script(
-                "return document.fonts.status === 'loaded' && document.fonts.size === 3"),
-                "the fonts")
-            SCREENSHOTS.mkdir(parents=True, exist_ok=True)
-            self.driver.save_screenshot(str(SCREENSHOTS / "katalog.png"))
 
     def test_search_finds_each_name(self):
         for s in self.scenarios[:40]:
@@ -531,19 +666,34 @@ class PageTest(unittest.TestCase):
                     f"{element} {value}")
             select.select_by_value("")
 
-        # Goods: the two traded most often, one and then both.
-        counts = collections.Counter(good for s in self.scenarios for good in Traded(s))
-        goods = [good for good, _ in counts.most_common(2)]
-        self.driver.find_element(By.ID, "waren-zusammenfassung").click()
-        for index, good in enumerate(goods):
-            box = self.driver.execute_script(
-                "return [...document.querySelectorAll('#waren-liste input')]"
-                ".find((box) => box.value === arguments[0]);", good)
-            box.click()
-            chosen = set(goods[:index + 1])
-            self.AssertSoon(self.ListedIds, self.Subsequence(lambda s: chosen <= Traded(s)),
-                            f"goods {sorted(chosen)}")
-        self.driver.find_element(By.ID, "zuruecksetzen").click()
+    def test_goods_filter(self):
+        """The goods panel closes on Escape and a click elsewhere; each group filters its side."""
+        button = self.Named("button", "Waren: alle")
+        heading = self.driver.find_element(By.TAG_NAME, "h1")
+        for close in (lambda: self.Press(Keys.ESCAPE), heading.click):
+            button.click()
+            panel = self.Named("group", "Waren")
+            close()
+            self.AssertSoon(panel.is_displayed, False, "the goods panel closed")
+        self.assertEqual(button.get_attribute("aria-expanded"), "false")
+        captions = self.data["captions"]
+        sides = ((captions["CitySellsLabel"], lambda s: s["goodsSold"]),
+                 (captions["CityBuyLabel"], lambda s: s["goodsBought"]),
+                 ("produzierbar", lambda s: s["resources"] and
+                  [good["name"] for good in s["resources"]["goods"]]))
+        chosen = []
+        for group, goods in sides:
+            # The good of the fewest scenarios, so that the filter leaves out some.
+            counts = collections.Counter(good for s in self.scenarios for good in goods(s) or [])
+            good = min(counts, key=lambda g: (counts[g], g))
+            chosen.append((good, goods))
+            button.click()
+            self.Named("checkbox", good, self.Named("group", group, self.Named("group", "Waren"))
+                       ).click()
+            self.AssertSoon(self.ListedIds, self.Subsequence(
+                lambda s: all(g in (side(s) or []) for g, side in chosen)), f"{group} {good}")
+            self.Press(Keys.ESCAPE)
+        self.Named("button", "Filter zurücksetzen").click()
         self.AssertSoon(self.ListedIds, self.first_order, "filters reset")
 
     def test_detail_by_click_and_escape(self):
@@ -560,8 +710,7 @@ class PageTest(unittest.TestCase):
         self.driver.find_element(By.ID, "zuruecksetzen").click()
         for _ in range(40):
             ActionChains(self.driver).send_keys(Keys.TAB).perform()
-            if self.driver.execute_script(
-                    "return document.activeElement.closest('#zeilen') !== null"):
+            if self.driver.execute_script("return document.activeElement.matches('#zeilen a')"):
                 break
         else:
             self.fail("Tab never reaches the rows")
@@ -584,6 +733,8 @@ class PageTest(unittest.TestCase):
         self.Open("#" + urllib.parse.quote("kein Szenario dieses Namens", safe=""))
         self.assertFalse(self.driver.execute_script(
             "return document.getElementById('detail').open"))
+        self.assertTrue(self.Shown("Kein Szenario dieses Katalogs heißt „kein Szenario dieses "
+                                   "Namens“."))
 
     def test_every_scenario_has_its_own_address(self):
         """A scenario named ".scn", and two whose names differ only in their Unicode form, each
@@ -619,13 +770,200 @@ class PageTest(unittest.TestCase):
         s = max(loaded, key=lambda s: (len(s["cities"]), len(s["requests"])))
         self.Open("#" + urllib.parse.quote(s["id"], safe=""))
         self.CheckDetail(s)
-        self.WaitUntil(lambda: self.driver.execute_script(
-            "return document.fonts.status === 'loaded' && document.fonts.size === 3"),
-            "the fonts")
-        SCREENSHOTS.mkdir(parents=True, exist_ok=True)
-        self.driver.save_screenshot(str(SCREENSHOTS / "katalog_detail.png"))
+        self.Named("tab", self.data["captions"]["TabHandel"]).click()
+        self.Screenshot("katalog_detail.png")
+
+    def test_list_on_a_large_screen(self):
+        """At 1920 by 1080 twelve rows stand whole and the headings stay while the list scrolls;
+        no description repeats its scenario's name; goods are pictures named by their goods."""
+        with self.Viewport(1920, 1080):
+            self.Open("")
+            self.assertGreaterEqual(self.driver.execute_script(ROWS_ON_SCREEN),
+                                    min(12, len(self.scenarios)))
+            self.Screenshot("katalog.png")
+        for s in self.scenarios:
+            self.assertNotIn(s["description"], (s["id"], "Szenario: " + s["id"]), s["id"])
+        if FIXTURE:
+            # Goods as pictures named by their goods; a story that begins with the scenario's
+            # name described by its next line.
+            s = self.ById("Tiberis")
+            self.assertEqual([(p.accessible_name, p.get_attribute("title")) for p in self.Row(
+                "Tiberis").find_elements(By.CSS_SELECTOR, ROLES["image"])
+                if p.aria_role == "image"], [(g, g) for g in s["goodsSold"] + s["goodsBought"]])
+            for name, start in DESCRIPTIONS:
+                self.assertTrue(self.Row(name).find_element(By.CLASS_NAME, "beschreibung").text
+                                .startswith(start), name)
+        with self.Viewport(1600, 500):
+            self.Open("")
+            self.driver.execute_script("scrollTo(0, 400)")
+            self.assertEqual(self.driver.execute_script(
+                "return document.getElementById('spalten').getBoundingClientRect().top"), 0)
+
+    def test_phone(self):
+        """At 360 pixels neither the list nor a page of the detail view goes beyond the screen."""
+        s = self.RichestScenario()
+        with self.Viewport(360, 900, mobile=True):
+            self.Open("")
+            self.assertEqual(self.driver.execute_script(BEYOND_THE_SCREEN), [])
+            self.Screenshot("katalog_telefon.png")
+            self.ClickRow(s["id"])
+            close = self.Named("button", "Schließen")
+            for tab in self.driver.find_elements(By.CSS_SELECTOR, ROLES["tab"]):
+                if tab.is_displayed():
+                    tab.click()
+                    self.assertEqual(self.driver.execute_script(BEYOND_THE_SCREEN), [],
+                                     tab.text)
+            self.assertTrue(close.is_displayed())
+
+    def test_print(self):
+        """The list prints landscape, all columns, no controls; an open detail prints whole."""
+        text, (width, height) = self.Print("katalog_druck.png")
+        text = re.sub("\u00ad([-\u2010] )?", "", text)  # a heading's soft hyphen
+        self.assertGreater(width, height)
+        headings = self.driver.execute_script(
+            "return [...document.querySelectorAll('#spalten button')].map((b) => b.textContent)")
+        for heading in headings:
+            self.assertIn(heading.replace("\u00ad", ""), text)
+        for control in ("Filter zurücksetzen", "Exportieren", "Suche", "Vergleich"):
+            self.assertNotIn(control, text)
+        s = self.RichestScenario()
+        self.ClickRow(s["id"])
+        text, _ = self.Print()
+        captions = self.data["captions"]
+        last = [c["name"] for c in s["cities"]][-1:] + [r["entry"] for r in s["requests"]][-1:]
+        for shown in ([captions[name] for name in captions if name.startswith(("Tab", "PG"))] +
+                      last + s["story"].split()[-1:]):
+            self.assertIn(shown, text)
+
+    def test_detail_tabs(self):
+        """The detail view's tabs switch its pages: by a click, the arrow keys, Home and End."""
+        captions = self.data["captions"]
+        self.ClickRow(self.RichestScenario()["id"])
+
+        def Pages():
+            return [p.accessible_name for p in self.driver.find_elements(
+                By.CSS_SELECTOR, ROLES["tabpanel"]) if p.is_displayed()]
+
+        self.assertEqual(Pages(), [captions["TabZiele"]])
+        for step, pages in TAB_STEPS:
+            if step in captions:
+                self.Named("tab", captions[step]).click()
+            else:
+                self.Press(step)
+            self.assertEqual(Pages(), [captions[name] for name in pages], step)
+
+    def test_back_closes_a_detail(self):
+        """Opened by mouse and closed, a detail leaves no history and focuses its row; Back
+        closes it."""
+        first = self.first_order[0]
+        for _ in range(3):
+            self.ClickRow(first)
+            self.Named("button", "Schließen").click()
+            self.AssertSoon(self.FocusedRow, first, "the focus back on the row")
+        self.ClickRow(first)
+        self.driver.back()
+        self.AssertSoon(lambda: self.driver.execute_script(
+            "return [document.getElementById('detail').open, location.hash]"), [False, ""],
+            "Back closes the detail view")
+        self.assertEqual(self.FocusedRow(), first)
+        self.driver.back()
+        self.AssertSoon(lambda: self.driver.current_url, "about:blank", "Back leaves the page")
 
     # -- the fixture's tables --
+
+    def test_fixture_marks(self):
+        """Marks filter, sort and are searched, outlast a new load, and travel in their file."""
+        if not FIXTURE:
+            self.skipTest("not the fixture's catalogue")
+        try:
+            for name, toggles in (("Tiberis", ("Favorit", "gespielt")), ("Alesia", ("gespielt",))):
+                for toggle in toggles:
+                    self.Named("button", toggle, self.Row(name)).click()
+            self.ClickRow("Legatus")
+            self.Named("textbox", "Notiz").send_keys(NOTE)
+            self.Press(Keys.ESCAPE)
+            self.CheckMarks()
+            with tempfile.TemporaryDirectory() as folder:
+                self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
+                                            {"behavior": "allow", "downloadPath": folder})
+                self.Named("button", "Exportieren").click()
+                exported = pathlib.Path(folder) / "szenarienkatalog-marken.json"
+                self.WaitUntil(exported.exists, "the exported file")
+                self.assertEqual(exported.read_text(encoding="utf-8"), MARKS_FILE)
+                self.driver.execute_script("localStorage.clear()")
+                self.Open("")
+                next(box for box in self.driver.find_elements(By.CSS_SELECTOR, "input[type=file]")
+                     if box.accessible_name == "Importieren").send_keys(str(exported))
+                self.AssertSoon(lambda: self.Shown("Markierungen von 3 Szenarien importiert."),
+                                True, "the import's line")
+            self.CheckMarks()
+        finally:
+            self.driver.execute_script("localStorage.clear()")
+
+    def CheckMarks(self):
+        self.Open("")
+        for label, choice, shown in MARK_FILTERS:
+            Select(self.Named("combobox", label)).select_by_value(choice)
+            self.AssertSoon(self.ListedIds, Names(shown), f"{label} {choice}")
+            self.Named("button", "Filter zurücksetzen").click()
+        self.Search("eisen beginnen")
+        self.AssertSoon(self.ListedIds, Names("Legatus"), "the note is searched")
+        self.Search("")
+        for heading, ascending, shown in MARK_SORTS:
+            self.SortBy(heading, ascending)
+            self.AssertSoon(self.ListedIds, Names(shown), f"sorted by {heading}")
+
+    def test_fixture_comparison(self):
+        """Chosen scenarios side by side, differences marked; a fifth is refused; Back closes."""
+        if not FIXTURE:
+            self.skipTest("not the fixture's catalogue")
+        for name in ("Tiberis",) + COMPARED + ("Alesia", "Tiberis"):
+            self.Named("checkbox", "vergleichen", self.Row(name)).click()
+        self.assertFalse(self.Named("checkbox", "vergleichen", self.Row("Alesia")).is_selected())
+        self.Search("")
+        self.Named("button", "Vergleichen").click()
+        compared = self.driver.find_element(By.CSS_SELECTOR, "#vergleich table")
+        self.assertEqual([c.text for c in compared.find_elements(By.CSS_SELECTOR, "thead th")],
+                         list(COMPARED))
+        self.assertEqual(" | ".join(r.text for r in compared.find_elements(
+            By.CSS_SELECTOR, "tbody th")), COMPARED_FACTS)
+        self.Screenshot("katalog_vergleich.png")
+        self.driver.back()
+        self.AssertSoon(lambda: self.driver.execute_script(
+            "return document.getElementById('vergleich').open"), False, "Back closes it")
+
+    def test_fixture_forum_text(self):
+        """The scenario's summary as BBCode in the clipboard, and a line that says so."""
+        if not FIXTURE:
+            self.skipTest("not the fixture's catalogue")
+        self.driver.execute_cdp_cmd("Emulation.setFocusEmulationEnabled", {"enabled": True})
+        self.driver.execute_cdp_cmd("Browser.grantPermissions", {
+            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        self.ClickRow("Tiberis")
+        self.Named("button", "Als Forentext kopieren").click()
+        self.AssertSoon(lambda: self.Shown(
+            "Als Forentext in die Zwischenablage kopiert: „Tiberis“."), True, "the copy's line")
+        self.assertEqual(self.driver.execute_async_script(
+            "navigator.clipboard.readText().then(arguments[0])"), FORUM_TEXT)
+
+    def test_fixture_empty_folder(self):
+        """A catalogue of a folder without scenarios says so."""
+        if not FIXTURE:
+            self.skipTest("not the fixture's catalogue")
+        empty, search = dict(self.data, scenarios=[]), "daten/suche-" + "0" * 32 + ".js"
+        rows = catalogue_format.Serialize(catalogue_format.RowTable(empty, search))
+        with tempfile.TemporaryDirectory() as name:
+            folder = pathlib.Path(name)
+            shutil.copytree(FOLDER / "bilder", folder / "bilder")
+            (folder / "daten").mkdir()
+            (folder / search).write_text(catalogue_format.SearchScript(empty))
+            (folder / "index.html").write_text(seal_template.Fill(seal_template.SealedTemplate(), [
+                (seal_template.ROWS_PLACEHOLDER, rows)]), encoding="utf-8")
+            self.driver.get((folder / "index.html").as_uri())
+            self.WaitUntil(lambda: self.Shown("Der Ordner des Katalogs enthält kein Szenario."),
+                           "the line for an empty folder")
+            self.assertFalse(self.Shown("Kein Szenario passt zu Suche und Filtern."))
+
 
     def test_fixture_order_search_and_sorting(self):
         if not FIXTURE:
@@ -637,14 +975,33 @@ class PageTest(unittest.TestCase):
             self.assertEqual(self.driver.find_element(By.ID, "keine-treffer").is_displayed(),
                              not shown, query)
         self.Search("")
-        for column, (ascending, descending) in enumerate(SORTS):
+        for heading, (ascending, descending) in zip(SORTED_BY, SORTS):
             for up, order in ((True, ascending), (False, descending)):
-                self.SortBy(column, up)
+                self.SortBy(heading, up)
                 self.AssertSoon(self.ListedIds, Names(order),
-                                f"column {column} {'up' if up else 'down'}")
+                                f"column {heading} {'up' if up else 'down'}")
         # A search keeps the chosen order.
         self.Search("oel")
         self.AssertSoon(self.ListedIds, Names("Tiberis Straße Alesia Ägypten"), "sorted search")
+
+
+class PageWithoutStorageTest(unittest.TestCase):
+    """A browser that keeps nothing for a page opened from disk (here: one that blocks every
+    site's data)."""
+
+    def test_page_without_storage(self):
+        """It says so in one line and lists every scenario, without the marks."""
+        with Chromium({"profile": {"default_content_setting_values": {"cookies": 2}}}) as driver:
+            driver.get((FOLDER / "index.html").as_uri())
+            WebDriverWait(driver, WAIT_SECONDS).until(
+                lambda _: driver.execute_script("return document.documentElement.dataset.suche"))
+            self.assertTrue(driver.find_element(By.XPATH, (
+                '//p[.="Dieser Browser bewahrt für eine Seite vom Datenträger nichts auf: '
+                '„gespielt“, „Favorit“ und Notizen gibt es hier nicht."]')).is_displayed())
+            self.assertNotIn("Favorit", driver.find_element(By.ID, "spalten").text)
+            self.assertEqual(driver.execute_script("return document.getElementById('tabelle')"
+                                                   ".getAttribute('aria-rowcount')"),
+                             str(len(LoadCatalogue()["scenarios"]) + 1))
 
 
 def main():
@@ -657,6 +1014,8 @@ def main():
     FOLDER = arguments.folder.resolve()
     FIXTURE = arguments.fixture
     SCREENSHOTS = arguments.screenshots
+    if SCREENSHOTS:
+        SCREENSHOTS.mkdir(parents=True, exist_ok=True)
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
 
 

@@ -31,10 +31,11 @@ CITY_LABELS = ("CityType", "TradeRouteType", "TradeRouteStatus")
 REQUEST_LABELS = ("REQWareCount", "REQWareName", "REQTime", "REQComply", "REQRecurs",
                   "REQReward", "REQPenalty", "REQText")
 
-# What the page's row table keeps of a scenario object, and of its labels.
+# What the page's row table keeps of a scenario object, and of its labels; goodsProducible
+# is the row's own (the names of the goods of the "Ressourcen" page).
 ROW_FIELDS = ("id", "file", "key", "damage", "thumbnail", "mapSide", "invasionCount",
               "militaryRequestCount", "cityCount", "tradeCityCount", "goodsSold", "goodsBought",
-              "requestCount", "description", "labels")
+              "goodsProducible", "requestCount", "description", "labels")
 ROW_LABELS = ("ScnStatusInfo", "MapLocationInfo", "ZielInfo", "MilitaryRequestsInfo",
               "MilitaryInvasionsInfo", "CultureInfo", "SecurityInfo", "ProsperityInfo",
               "FavorInfo", "PopulationInfo", "MapSizeInfo")
@@ -255,11 +256,16 @@ def RowTable(catalogue, search_path):
     goods = {}
     rows = []
     for s in catalogue["scenarios"]:
+        resources = s["resources"] and s["resources"]["goods"]
         for city in s["cities"] or []:
             for slot in city["sells"] + city["buys"]:
                 if slot["name"]:
                     goods.setdefault(slot["name"], slot["picture"])
-        row = {name: s[name] for name in ROW_FIELDS}
+        for good in resources or []:
+            if good["name"]:
+                goods.setdefault(good["name"], good["picture"])
+        row = {name: s.get(name) for name in ROW_FIELDS}
+        row["goodsProducible"] = resources and [good["name"] for good in resources]
         if row["labels"] is not None:
             row["labels"] = [label for label in row["labels"] if label["name"] in ROW_LABELS]
         rows.append(row)
