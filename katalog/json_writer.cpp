@@ -262,6 +262,17 @@ void AppendJsonString(std::string& out, const std::string& text) {
   out += '"';
 }
 
+namespace {
+
+// A story's line that names the scenario: its name, or the name that a copy
+// numbered after it keeps ("Legatus" of "Legatus 2").
+bool IsTitle(const std::string& line, const std::string& name) {
+  return name.compare(0, line.size(), line) == 0 &&
+         (name.size() == line.size() || name[line.size()] == ' ');
+}
+
+}  // namespace
+
 std::string Description(const std::string& story, const std::string& title) {
   std::size_t start = 0;
   while (start <= story.size()) {
@@ -270,7 +281,7 @@ std::string Description(const std::string& story, const std::string& title) {
     std::size_t begin = start, stop = end;
     while (begin < stop && IsBlankOrControl(story[begin])) ++begin;
     while (stop > begin && IsBlankOrControl(story[stop - 1])) --stop;
-    if (begin < stop && story.compare(begin, stop - begin, title) != 0)
+    if (begin < stop && !IsTitle(story.substr(begin, stop - begin), title))
       return story.substr(begin, stop - begin);
     start = end + 1;
   }

@@ -26,8 +26,8 @@ std::string CatalogueJson(const std::vector<std::pair<std::string, std::string>>
 
 // What describes a scenario in a line: the first line of its story that holds
 // more than blanks and control characters and is not its title (many stories
-// begin with the scenario's name), without them at either end; "" when there
-// is none.
+// begin with the scenario's name, and a numbered copy keeps the name before
+// its number), without them at either end; "" when there is none.
 std::string Description(const std::string& story, const std::string& title);
 
 }  // namespace katalog

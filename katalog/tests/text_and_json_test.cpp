@@ -59,6 +59,8 @@ TEST(JsonString, EscapesWhatCouldEndTheScriptOrTheString) {
 TEST(JsonString, DescriptionSkipsBlankLinesAndTheTitle) {
   EXPECT_EQ(Description(" \t\r\n\r\n  Rom am Tiber \r\nzweite", "Rom"), "Rom am Tiber");
   EXPECT_EQ(Description("Rom\r\n  Rom \r\n\r\nAm Tiber", "Rom"), "Am Tiber");
+  EXPECT_EQ(Description("Rom\r\nAm Tiber", "Rom 2"), "Am Tiber");
+  EXPECT_EQ(Description("Rom\r\nAm Tiber", "Roma"), "Rom");
   EXPECT_EQ(Description("\r \n\x01", "Rom"), "");
   EXPECT_EQ(Description("eine\rzwei", ""), "eine");
 }
