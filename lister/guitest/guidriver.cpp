@@ -3,10 +3,11 @@
 // on them as the user would. One command per line on standard input, one
 // answer per line on standard output: "ok ..." or "error ...". Texts in
 // answers are UTF-8 with backslash, tab, CR and LF escaped as \\ \t \r \n;
-// list items are separated by tabs. Some commands act on the session rather
-// than the program: wait for or count the processes of a file name, read or
-// close the message box of another program, or try to change a file as
-// another program would.
+// list items are separated by tabs. The text of an error answer is escaped as
+// a whole, once, where the answer is written, so it is always one line. Some
+// commands act on the session rather than the program: wait for or count the
+// processes of a file name, read or close the message box of another program,
+// or try to change a file as another program would.
 #include <windows.h>
 #include <commctrl.h>
 #include <tlhelp32.h>
@@ -17,6 +18,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "wide.h"
@@ -242,14 +244,15 @@ HWND Button(HWND dialog, int id) {
   return nullptr;
 }
 
-std::string BoxText(HWND box) {
+// The box's title and its text (its static controls, one per line).
+std::pair<std::string, std::string> BoxTexts(HWND box) {
   std::string text;
   for (HWND child : Descendants(box)) {
     if (ClassOf(child) != "Static") continue;
     std::string part = WindowText(child);
     if (!part.empty()) text += text.empty() ? part : "\n" + part;
   }
-  return Escape(WindowText(box)) + "\t" + Escape(text);
+  return {WindowText(box), text};
 }
 
 using Arguments = std::vector<std::string>;
@@ -341,10 +344,15 @@ std::string Execute(const std::string& command, const std::string& name, const s
     HWND box = nullptr;
     if (!Wait([&] { return (box = VisibleMessageBox(name)) != nullptr; }, seconds))
       return "error no message box";
-    return "ok " + BoxText(box);
+    auto [title, text] = BoxTexts(box);
+    return "ok " + Escape(title) + "\t" + Escape(text);
   }
-  if (command == "no-box")
-    return VisibleMessageBox(name) ? "error " + BoxText(VisibleMessageBox(name)) : "ok";
+  if (command == "no-box") {
+    HWND box = VisibleMessageBox(name);
+    if (!box) return "ok";
+    auto [title, text] = BoxTexts(box);
+    return "error a box is open: " + title + "\t" + text;
+  }
   if (command == "box-ok") {
     HWND box = VisibleMessageBox(name);
     if (!box) return "error no message box";
@@ -404,7 +412,7 @@ std::string Execute(const std::string& command, const std::string& name, const s
   }
   if (command == "wait-text") {
     bool found = Wait([&] { return WindowText(control) == rest; }, seconds);
-    return found ? "ok" : "error " + name + " shows " + Escape(WindowText(control));
+    return found ? "ok" : "error " + name + " shows " + WindowText(control);
   }
 
   // Actions: the handler runs while the driver goes on; wait-idle waits for it.
@@ -467,6 +475,7 @@ int main() {
                    ? std::string(ActionPending() ? "ok box" : "ok idle")
                    : std::string("error the action did not end"))
             : Execute(command, name, rest, seconds);
+    if (answer.rfind("error ", 0) == 0) answer = "error " + Escape(answer.substr(6));
     std::printf("%s\n", answer.c_str());
     std::fflush(stdout);
   }

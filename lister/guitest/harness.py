@@ -23,16 +23,12 @@ def windows_path(path):
     return "Z:" + str(Path(path).resolve()).replace("/", "\\")
 
 
+ESCAPES = {"n": "\n", "r": "\r", "t": "\t", "\\": "\\"}
+
+
 def unescape(text):
-    out, i = [], 0
-    while i < len(text):
-        if text[i] == "\\" and i + 1 < len(text):
-            out.append({"n": "\n", "r": "\r", "t": "\t", "\\": "\\"}[text[i + 1]])
-            i += 2
-        else:
-            out.append(text[i])
-            i += 1
-    return "".join(out)
+    """The driver's escapes undone; a backslash it did not write stays as it came."""
+    return re.sub(r"\\(.)", lambda m: ESCAPES.get(m.group(1), m.group(0)), text, flags=re.S)
 
 
 class Config:
@@ -64,8 +60,11 @@ def set_install_location(config, value):
     value) and removes any value of the 64-bit view, which the lister reads
     when the 32-bit one is missing or empty."""
     def reg(*arguments, check=False):
-        subprocess.run([str(config.wine_run), "reg", *arguments], stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, check=check)
+        result = subprocess.run([str(config.wine_run), "reg", *arguments], capture_output=True,
+                                text=True, errors="replace")
+        if check and result.returncode != 0:
+            raise Failure(f"reg {' '.join(arguments)}: exit {result.returncode}: "
+                          f"{(result.stdout + result.stderr).strip()}")
     reg("delete", UNINSTALL_KEY, "/v", "InstallLocation", "/f", "/reg:64")
     if value is None:
         reg("delete", UNINSTALL_KEY, "/v", "InstallLocation", "/f", "/reg:32")
@@ -126,7 +125,7 @@ class Driver:
         if not answer:
             raise Failure(f"the driver ended during: {command}")
         if answer.startswith("error"):
-            raise Failure(f"{command}: {unescape(answer[6:])}")
+            raise Failure(f"{command}: the driver answered: {answer}")
         return answer[3:] if answer.startswith("ok ") else answer[2:]
 
     def close(self):

@@ -922,6 +922,9 @@ class PageTest(unittest.TestCase):
         self.assertFalse(self.Named("checkbox", "vergleichen", self.Row("Alesia")).is_selected())
         self.Search("")
         self.Named("button", "Vergleichen").click()
+        # The table is made once the chosen scenarios' data files have loaded.
+        self.WaitUntil(lambda: self.driver.find_elements(By.CSS_SELECTOR, "#vergleich table"),
+                       "the comparison")
         compared = self.driver.find_element(By.CSS_SELECTOR, "#vergleich table")
         self.assertEqual([c.text for c in compared.find_elements(By.CSS_SELECTOR, "thead th")],
                          list(COMPARED))
